@@ -1,0 +1,9 @@
+# One place for the language level and warnings of every target.
+function(aerlith_target_defaults target)
+    target_compile_features(${target} PUBLIC cxx_std_20)
+    set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
+    target_compile_options(${target} PRIVATE
+        -Wall -Wextra -Wpedantic -Wconversion -Wshadow -Werror
+        # Results depend on exact double and single arithmetic: no fused multiply-add.
+        -ffp-contract=off)
+endfunction()

@@ -1,0 +1,7 @@
+#include "app/tables/maker.h"
+
+namespace aerlith::maker {
+
+std::string_view WebAddress() { return AERLITH_WEB_ADDRESS; }
+
+}  // namespace aerlith::maker
