@@ -15,7 +15,9 @@ namespace aerlith {
 /// optional sign, digits with at most one ".", an optional exponent ("E" or "D", either case,
 /// optional sign, digits), or a whole number after "&H" (hexadecimal) or "&O" (octal). Stops at
 /// the first character that cannot continue the number. Never fails: no number reads 0, and a
-/// value beyond the double range reads as 0 too (never an infinity).
+/// value beyond the double range reads as 0 too (never an infinity). "&H"/"&O" numbers take no
+/// sign and are bit patterns: up to 16 bits a signed 16-bit integer (&HFFFF is -1), up to 32
+/// bits a signed 32-bit integer (&H10000 is 65536, &HFFFFFFFF is -1), wider ones read 0.
 double ReadLeadingNumber(std::string_view text);
 
 /// Number conversion: the whole of `text` must be one number (blanks around it allowed; an
@@ -28,7 +30,8 @@ std::optional<double> ConvertNumber(std::string_view text);
 /// for whole values, "0" before the point below 1, "-" for negatives, no grouping. Magnitudes
 /// (after rounding to 15 digits) from 1E15 up and below 1E-4 take an exponent part: mantissa,
 /// "E", sign, at least two digits (1E+16, 1.5E-07). Zero (also -0) gives "0". NaN and the
-/// infinities give nullopt: producing one is a failed step.
+/// infinities give nullopt: producing one is a failed step. So do the few largest doubles
+/// (beyond 1.79769313486231E+308 in magnitude), whose 15-digit text would read back as infinite.
 std::optional<std::string> FormatGeneral(double value);
 
 /// General number form of a single: as FormatGeneral with 7 significant digits; the exponent
@@ -56,7 +59,8 @@ std::optional<std::string> SignedNumberText(double value);
 std::optional<std::string> FormatOneDecimal(double value);
 
 /// Standard form: "," grouping and exactly two decimals, rounded like FormatOneDecimal
-/// (1.005 -> "1.01", 1234.5 -> "1,234.50", -0.001 -> "0.00"). nullopt for NaN and infinities.
+/// (1.005 -> "1.01", 1234.5 -> "1,234.50", -0.001 -> "0.00"). nullopt for NaN and infinities
+/// and, in both forms, for the magnitudes that FormatGeneral refuses.
 std::optional<std::string> FormatStandard(double value);
 
 }  // namespace aerlith
