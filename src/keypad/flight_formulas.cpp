@@ -1,0 +1,382 @@
+#include "keypad/flight_formulas.h"
+
+#include <cmath>
+
+#include "app/tables/text_tables.h"
+#include "calc/checked_math.h"
+#include "calc/number_text.h"
+#include "keypad/angles.h"
+
+namespace aerlith {
+
+namespace {
+
+// Message-table entries of the result lines.
+constexpr int kRefusal = 30;  // "Oops. - Error (out of Range, division by zero or typo.)  "
+constexpr int kPressureAltitudeIs = 31;
+constexpr int kTrueAirspeedIs = 32;
+constexpr int kDensityAltitudeIs = 33;
+constexpr int kDewpointIs = 34;
+constexpr int kCrosswindIs = 38;
+constexpr int kHeadwindIs = 39;
+constexpr int kWindIs = 40;
+constexpr int kHeadingIs = 41;
+
+constexpr double kStandardPressureInHg = 29.92;
+
+// A double on its way through a formula. Once an operation fails (division by zero, overflow,
+// a logarithm or square root out of its domain) the value stays failed, so a formula reads as
+// written, C++ keeps its left-to-right order, and one test at the end decides the step.
+class Value {
+public:
+    // Implicit, so that constants and members mix into a formula as written.
+    Value(double value) : value_(Finite(value)) {}
+    Value(std::optional<double> value) : value_(value) {}
+
+    std::optional<double> Get() const { return value_; }
+
+    friend Value operator+(Value a, Value b) { return Both(a, b, CheckedAdd); }
+    friend Value operator-(Value a, Value b) { return Both(a, b, CheckedSub); }
+    friend Value operator*(Value a, Value b) { return Both(a, b, CheckedMul); }
+    friend Value operator/(Value a, Value b) { return Both(a, b, CheckedDiv); }
+
+    template <typename Operation>
+    Value Then(Operation operation) const {
+        if (!value_) return *this;
+        return Value(operation(*value_));
+    }
+
+private:
+    template <typename Operation>
+    static Value Both(Value a, Value b, Operation operation) {
+        if (!a.value_ || !b.value_) return Value(std::optional<double>());
+        return Value(operation(*a.value_, *b.value_));
+    }
+
+    std::optional<double> value_;
+};
+
+Value Sqrt(Value v) { return v.Then(CheckedSqrt); }
+Value Log(Value v) { return v.Then(CheckedLog); }
+Value Sin(Value v) {
+    return v.Then([](double x) { return Finite(std::sin(x)); });
+}
+Value Cos(Value v) {
+    return v.Then([](double x) { return Finite(std::cos(x)); });
+}
+Value Square(Value v) { return v * v; }
+
+std::optional<float> Single(Value v) {
+    const auto value = v.Get();
+    if (!value) return std::nullopt;
+    const auto single = CheckedSingle(*value);
+    // The midpoint between the largest single and 2^128 rounds to infinity; that fails too.
+    if (!single || !std::isfinite(*single)) return std::nullopt;
+    return single;
+}
+
+// R: whole number, halves to even, general number form.
+std::optional<std::string> RoundedText(Value v) {
+    const auto value = v.Get();
+    if (!value) return std::nullopt;
+    const auto whole = RoundHalfEven(*value);
+    if (!whole) return std::nullopt;
+    return FormatGeneral(*whole);
+}
+
+// G: general number form, unrounded.
+std::optional<std::string> GeneralText(Value v) {
+    const auto value = v.Get();
+    if (!value) return std::nullopt;
+    return FormatGeneral(*value);
+}
+
+// F: one decimal.
+std::optional<std::string> OneDecimalText(Value v) {
+    const auto value = v.Get();
+    if (!value) return std::nullopt;
+    return FormatOneDecimal(*value);
+}
+
+std::string Text(int entry) { return std::string(Message(entry)); }
+
+// The numbered steps of one completion. A step returns false when one of its operations failed
+// and commits what it sets only after all of them succeeded, so a failed step leaves its values
+// as they were; the following steps still run.
+class Steps {
+public:
+    template <typename Step>
+    void Run(Step step) {
+        if (!step()) anyFailed_ = true;
+    }
+
+    bool AllTookEffect() const { return !anyFailed_; }
+
+    // The entry box text: the result line when every step took effect and one was made, the
+    // refusal otherwise, so a line is never built from a value a failed step left stale.
+    std::string Entry(const std::optional<std::string>& line) const {
+        if (anyFailed_ || !line) return Text(kRefusal);
+        return *line;
+    }
+
+private:
+    bool anyFailed_ = false;
+};
+
+}  // namespace
+
+bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
+    Steps steps;
+    steps.Run([&] {  // 1. true course
+        ReadValue(boxes, 0, 360, members);
+        const auto course = (Value(members.lastValue) * kDegreesToRadians).Get();
+        if (!course) return false;
+        members.courseRad = *course;
+        return true;
+    });
+    members.trueAirspeed = ReadValue(boxes, 1, 999, members);  // 2. true airspeed
+    return steps.AllTookEffect();
+}
+
+std::string CompletePressureAltitude(ValueBoxTexts& boxes, FlightMembers& members) {
+    Steps steps;
+    std::optional<std::string> line;
+    ReadValue(boxes, 0, 40, members);  // 1. altimeter setting
+    steps.Run([&] {                    // 2. result line
+        const auto feet = RoundedText((Value(kStandardPressureInHg) - members.lastValue) * 1000);
+        if (!feet) return false;
+        line = Text(kPressureAltitudeIs) + *feet + " feet.";
+        return true;
+    });
+    return steps.Entry(line);
+}
+
+std::string CompleteTrueAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
+    Steps steps;
+    std::optional<std::string> line;
+    std::int32_t altitudeFt = 0;
+    ReadValue(boxes, 0, 99000, members);  // 1. altitude above mean sea level
+    steps.Run([&] {                       // 2. altitude as a whole 32-bit number
+        const auto whole = ToInt32(members.lastValue);
+        if (!whole) return false;
+        altitudeFt = *whole;
+        return true;
+    });
+    ReadValue(boxes, 1, 999, members);  // 3. indicated airspeed
+    steps.Run([&] {                     // 4. result line: 2 % per 1000 feet
+        const double indicated = members.lastValue;
+        const auto tas = GeneralText(
+            Value(indicated) * 0.02 * (Value(static_cast<double>(altitudeFt)) / 1000) + indicated);
+        if (!tas) return false;
+        line = Text(kTrueAirspeedIs) + *tas;
+        return true;
+    });
+    return steps.Entry(line);
+}
+
+std::string CompleteDensityAltitude(ValueBoxTexts& boxes, FlightMembers& members) {
+    Steps steps;
+    std::optional<std::string> line;
+    float x = 0;
+    ReadValue(boxes, 0, 99, members);  // 1. temperature
+    steps.Run([&] {                    // 2. temperature held in single precision
+        const auto celsius = Single(members.lastValue);
+        if (!celsius) return false;
+        members.temperature = *celsius;
+        return true;
+    });
+    ReadValue(boxes, 1, 50, members);  // 3. station pressure
+    steps.Run([&] {                    // 4. density factor: pressure over Rankine temperature
+        const auto factor = Single(Value(members.lastValue) * 1.32625 /
+                                   (Value(members.temperature) * (9.0 / 5.0) + 32 + 459.67));
+        if (!factor) return false;
+        x = *factor;
+        return true;
+    });
+    steps.Run([&] {  // 5. result line
+        const auto feet = RoundedText((Value(11346) - Value(x) * 148300) / (Value(0.37921) - x));
+        if (!feet) return false;
+        line = Text(kDensityAltitudeIs) + *feet;
+        return true;
+    });
+    return steps.Entry(line);
+}
+
+std::string CompleteDewpoint(ValueBoxTexts& boxes, FlightMembers& members) {
+    Steps steps;
+    std::optional<std::string> line;
+    float a = 0;
+    ReadValue(boxes, 0, 99, members);  // 1. temperature
+    steps.Run([&] {                    // 2. temperature held in single precision
+        const auto celsius = Single(members.lastValue);
+        if (!celsius) return false;
+        members.temperature = *celsius;
+        return true;
+    });
+    ReadValue(boxes, 1, 100, members);  // 3. relative humidity in percent
+    steps.Run([&] {                     // 4. dewpoint factor, single precision
+        const Value t = members.temperature;
+        const auto factor =
+            Single((Log(Value(members.lastValue) / 100) + t * 17.27 / (t + 237.3)) / 17.27);
+        if (!factor) return false;
+        a = *factor;
+        return true;
+    });
+    steps.Run([&] {  // 5. result line
+        const auto celsius = OneDecimalText(Value(a) * 237.3 / (Value(1.0F) - a));
+        if (!celsius) return false;
+        line = Text(kDewpointIs) + *celsius;
+        return true;
+    });
+    return steps.Entry(line);
+}
+
+std::string CompleteCrosswind(ValueBoxTexts& boxes, FlightMembers& members) {
+    Steps steps;
+    std::optional<std::string> line;
+    ReadValue(boxes, 0, 999, members);      // 1. wind speed
+    members.windSpeed = members.lastValue;  // 2.
+    ReadValue(boxes, 1, 90, members);       // 3. angle between wind and runway
+    steps.Run([&] {                         // 4. result line
+        const Value theta = Value(members.lastValue) * kDegreesToRadians;
+        const auto cross = RoundedText(Sin(theta) * members.windSpeed);
+        const auto head = RoundedText(Cos(theta) * members.windSpeed);
+        if (!cross || !head) return false;
+        line = Text(kCrosswindIs) + *cross + Text(kHeadwindIs) + *head;
+        return true;
+    });
+    return steps.Entry(line);
+}
+
+std::string CompleteWindFinding(ValueBoxTexts& boxes, FlightMembers& members) {
+    Steps steps;
+    std::optional<std::string> line;
+    double groundSpeed = 0;
+    double delta = 0;
+    double windDirectionRad = 0;
+    steps.Run([&] { return ReadCourseAndAirspeed(boxes, members); });  // 1.
+    ReadValue(boxes, 2, 360, members);                                 // 2. true heading
+    steps.Run([&] {                                                    // 3.
+        const auto heading = (Value(members.lastValue) * kDegreesToRadians).Get();
+        if (!heading) return false;
+        members.headingRad = *heading;
+        return true;
+    });
+    groundSpeed = ReadValue(boxes, 3, 999, members);  // 4. ground speed
+    steps.Run([&] {                                   // 5. heading minus course
+        const auto difference = (Value(members.headingRad) - members.courseRad).Get();
+        if (!difference) return false;
+        delta = *difference;
+        return true;
+    });
+    steps.Run([&] {  // 6. wind speed; the whole angle's sine is halved, then squared
+        const double tas = members.trueAirspeed;
+        const auto speed = (Sqrt(Square(Value(tas) - groundSpeed) +
+                                 Value(4) * tas * groundSpeed * Square(Sin(delta) / 2)))
+                               .Get();
+        if (!speed) return false;
+        members.windSpeed = *speed;
+        return true;
+    });
+    steps.Run([&] {  // 7. direction the wind blows from
+        const double tas = members.trueAirspeed;
+        const auto y = (Value(tas) * Sin(delta)).Get();
+        const auto x = (Value(tas) * Cos(delta) - groundSpeed).Get();
+        if (!y || !x) return false;
+        const auto angle = VectorAngle(*y, *x);
+        if (!angle) return false;
+        const auto direction = (Value(*angle) + members.courseRad).Get();
+        if (!direction) return false;
+        windDirectionRad = NormalizeAngle(*direction);
+        return true;
+    });
+    steps.Run([&] {  // 8. result line, or the refusal when the wind rounds to calm
+        const auto speed = RoundHalfEven(members.windSpeed);
+        if (!speed) return false;
+        if (*speed <= 0) {
+            line = Text(kRefusal);
+            return true;
+        }
+        const auto direction = RoundedText(Value(windDirectionRad) * kRadiansToDegrees);
+        const auto shownSpeed = RoundedText(members.windSpeed);
+        if (!direction || !shownSpeed) return false;
+        line = Text(kWindIs) + *direction + " at " + *shownSpeed;
+        return true;
+    });
+    return steps.Entry(line);
+}
+
+std::string CompleteHeadingAndGroundSpeed(ValueBoxTexts& boxes, FlightMembers& members) {
+    Steps steps;
+    std::optional<std::string> line;
+    double windFromRad = 0;
+    double enteredWindSpeed = 0;
+    double r = 0;
+    steps.Run([&] { return ReadCourseAndAirspeed(boxes, members); });  // 1.
+    ReadValue(boxes, 2, 360, members);                                 // 2. wind direction
+    steps.Run([&] {                                                    // 3.
+        const auto from = (Value(members.lastValue) * kDegreesToRadians).Get();
+        if (!from) return false;
+        windFromRad = *from;
+        return true;
+    });
+    enteredWindSpeed = ReadValue(boxes, 3, 999, members);  // 4. wind speed
+    steps.Run([&] {                                        // 5. sine of the wind correction angle
+        const auto sine = (Value(enteredWindSpeed) / members.trueAirspeed *
+                           Sin(Value(windFromRad) - members.courseRad))
+                              .Get();
+        if (!sine) return false;
+        r = *sine;
+        return true;
+    });
+    steps.Run([&] {  // 6. heading
+        const auto correction = ArcSine(r);
+        if (!correction) return false;
+        const auto heading = (Value(*correction) + members.courseRad).Get();
+        if (!heading) return false;
+        members.headingRad = NormalizeAngle(*heading);
+        return true;
+    });
+    steps.Run([&] {  // 7. ground speed and result line, or the refusal when it rounds to 0 or below
+        const auto groundSpeed = (Sqrt(Value(1) - Square(r)) * members.trueAirspeed -
+                                  Cos(Value(windFromRad) - members.courseRad) * enteredWindSpeed)
+                                     .Get();
+        if (!groundSpeed) return false;
+        const auto roundedSpeed = RoundHalfEven(*groundSpeed);
+        if (!roundedSpeed) return false;
+        if (*roundedSpeed <= 0) {
+            line = Text(kRefusal);
+            return true;
+        }
+        const auto heading = RoundedText(Value(members.headingRad) * kRadiansToDegrees);
+        const auto shownSpeed = RoundedText(*groundSpeed);
+        if (!heading || !shownSpeed) return false;
+        line = Text(kHeadingIs) + *heading + " at " + *shownSpeed;
+        return true;
+    });
+    return steps.Entry(line);
+}
+
+std::optional<std::string> CompleteFlightFunction(char modeLetter, ValueBoxTexts& boxes,
+                                                  FlightMembers& members) {
+    switch (modeLetter) {
+        case 'e':
+            return CompletePressureAltitude(boxes, members);
+        case 'a':
+            return CompleteTrueAirspeed(boxes, members);
+        case 's':
+            return CompleteDensityAltitude(boxes, members);
+        case 'o':
+            return CompleteDewpoint(boxes, members);
+        case 'w':
+            return CompleteCrosswind(boxes, members);
+        case '-':
+            return CompleteWindFinding(boxes, members);
+        case 'd':
+            return CompleteHeadingAndGroundSpeed(boxes, members);
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace aerlith

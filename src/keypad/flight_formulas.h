@@ -1,0 +1,81 @@
+#pragma once
+// The seven flight-computer completions (pressure altitude, true airspeed, density altitude,
+// dewpoint, crosswind, wind finding, heading and ground speed) and the reading of their value
+// boxes. Pure code: the window hands in the texts of its value boxes and the members that keep
+// their values between presses, and shows the text that comes back in the entry box.
+//
+// Units: altitudes in feet, pressures in inches of mercury, temperatures in degrees Celsius,
+// humidity in percent, angles typed in whole-circle degrees (kept in radians), speeds in any one
+// unit (results come out in that unit).
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace aerlith {
+
+/// Members of the main window that keep their values from one '=' to the next.
+struct FlightMembers {
+    double lastValue = 0;     ///< the value most recently read by ReadValue
+    float temperature = 0;    ///< degrees Celsius, single precision (density altitude, dewpoint)
+    double windSpeed = 0;     ///< entered (crosswind) or computed (wind finding) wind speed
+    double headingRad = 0;    ///< entered (wind finding) or computed (heading and GS) true heading
+    double courseRad = 0;     ///< true course
+    double trueAirspeed = 0;  ///< true airspeed
+};
+
+/// Texts of the four value boxes, index 0 to 3.
+using ValueBoxTexts = std::array<std::string, 4>;
+
+/// Reads value box `index` (0..3) into `members.lastValue` by its leading number and returns it.
+/// A box whose number is greater than `max`, or that reads 0 without being exactly "0" (empty,
+/// no leading number, "0.0", "00"), is refused: its text becomes "Error - Input Range is 0 to "
+/// followed by `max`, and 0.001 stands in for the value. There is no lower bound. An index
+/// outside 0..3 reads nothing and returns `lastValue` unchanged.
+double ReadValue(ValueBoxTexts& boxes, int index, std::int32_t max, FlightMembers& members);
+
+/// Reads the true course (box 0, 0 to 360 degrees) into `courseRad` and the true airspeed (box 1,
+/// 0 to 999) into `trueAirspeed`. Returns whether both steps took effect.
+bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, FlightMembers& members);
+
+// Each completion reads its boxes, updates the members step by step and returns the new entry
+// box text: its result line when every step took effect, otherwise the refusal
+// "Oops. - Error (out of Range, division by zero or typo.)  ". A step that fails (division by
+// zero, logarithm or square root out of domain, overflow, a whole number beyond 32 bits) leaves
+// the members it would have set as they were. A refused box does not count as a failure: it
+// reads as 0.001 and the result line is still written.
+
+/// e: box 0 altimeter setting (0..40). "The Pressure Altitude is " + R + " feet.".
+std::string CompletePressureAltitude(ValueBoxTexts& boxes, FlightMembers& members);
+
+/// a: box 0 altitude above mean sea level (..99000, made a whole 32-bit number), box 1 indicated
+/// airspeed (..999). "The True Airspeed is " + the unrounded result.
+std::string CompleteTrueAirspeed(ValueBoxTexts& boxes, FlightMembers& members);
+
+/// s: box 0 temperature (..99), box 1 station pressure (..50). "The Density Altitude is " + R.
+std::string CompleteDensityAltitude(ValueBoxTexts& boxes, FlightMembers& members);
+
+/// o: box 0 temperature (..99), box 1 relative humidity (..100). "The Dewpoint is " + one
+/// decimal. A humidity of 0 or below is refused.
+std::string CompleteDewpoint(ValueBoxTexts& boxes, FlightMembers& members);
+
+/// w: box 0 wind speed (..999), box 1 angle between wind and runway (..90 degrees).
+/// " Crosswind component is " + R + " Headwind component is " + R.
+std::string CompleteCrosswind(ValueBoxTexts& boxes, FlightMembers& members);
+
+/// -: boxes true course, true airspeed, true heading (..360), ground speed (..999).
+/// "Wind is " + direction in degrees + " at " + speed; the refusal when the wind rounds to calm.
+std::string CompleteWindFinding(ValueBoxTexts& boxes, FlightMembers& members);
+
+/// d: boxes true course, true airspeed, wind direction (..360), wind speed (..999).
+/// " Heading is " + heading in degrees + " at " + ground speed; the refusal when the ground speed
+/// rounds to 0 or below, when the airspeed is 0, or when the wind's cross component exceeds the
+/// airspeed.
+std::string CompleteHeadingAndGroundSpeed(ValueBoxTexts& boxes, FlightMembers& members);
+
+/// Runs the completion of `modeLetter` (e, a, s, o, w, -, d); nullopt for any other letter.
+std::optional<std::string> CompleteFlightFunction(char modeLetter, ValueBoxTexts& boxes,
+                                                  FlightMembers& members);
+
+}  // namespace aerlith
