@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need, from Debian's packages. Installs only what is
+# missing, so a second run costs a second; uses sudo when not root.
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang-14 libclang-rt-14-dev clang-format
+    fonts-wine xvfb xauth
+    locales strace
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+        || missing+=("$package")
+done
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+fi
+
+# The tests check that a comma-decimal locale changes nothing; make sure one exists.
+if ! locale -a 2>/dev/null | grep -qi '^fr_CA\.utf-\?8$'; then
+    as_root sh -c "sed -i 's/^# *fr_CA.UTF-8 UTF-8/fr_CA.UTF-8 UTF-8/' /etc/locale.gen \
+        && grep -q '^fr_CA.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_CA.UTF-8 UTF-8' >> /etc/locale.gen; \
+        locale-gen >/dev/null"
+fi

@@ -1,0 +1,255 @@
+#include "app/calcs.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+
+#include "app/tables/text_tables.h"
+#include "calc/number_text.h"
+#include "ui/calcmodd.h"
+#include "ui/key_ascii.h"
+#include "ui/platform_hooks.h"
+#include "ui/texts.h"
+#include "ui/window_math.h"
+
+namespace aerlith::app {
+namespace {
+
+using ui::Rgb;
+namespace calcmodd = ui::calcmodd;
+
+constexpr std::int32_t kKeypadColour = Rgb(0, 169, 236);
+constexpr std::int32_t kConversionColour = Rgb(0, 112, 159);
+constexpr std::int32_t kFunctionColour = Rgb(103, 129, 167);
+constexpr std::int32_t kBackgroundColour = Rgb(6, 109, 152);
+constexpr int kPictureIntervalMs = 3000;
+
+template <typename T>
+T* MemberAs(const ui::Form& form, const char* arrayName, int index) {
+    return dynamic_cast<T*>(form.Member(QString::fromLatin1(arrayName), index));
+}
+
+void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, colour);
+    widget.setPalette(palette);
+}
+
+}  // namespace
+
+Calcs::Calcs(QString programDirectory, QWidget* parent)
+    : ui::Form(QStringLiteral("calcs"), parent), programDirectory_(std::move(programDirectory)) {
+    // The window's design: member 0 of every control array and the single controls. Key 0 is
+    // created first so that it is first in the tab order.
+    keypad0_ = new ui::CheckButton(this, QStringLiteral("buttonplus1"), 0);
+    valueBox0_ = new ui::TextBox(this, QStringLiteral("Text1"), 0);
+    conversion0_ = new ui::CheckButton(this, QStringLiteral("buttonplus2"), 0);
+    function0_ = new ui::CheckButton(this, QStringLiteral("buttonplus3"), 0);
+    label0_ = new ui::CaptionLabel(this, QStringLiteral("label2"), 0);
+    text2_ = new ui::TextBox(this, QStringLiteral("Text2"), 0);
+    image3_ = new ui::ImageBox(this, QStringLiteral("Image3"), 0);
+    DeclareArray(*keypad0_);
+    DeclareArray(*valueBox0_);
+    DeclareArray(*conversion0_);
+    DeclareArray(*function0_);
+    DeclareArray(*label0_);
+    DeclareSingle(*text2_);
+    DeclareArray(*image3_);
+    setWindowIcon(QIcon(ProgramFile(QStringLiteral("icon16.png"))));
+    connect(&timer1_, &QTimer::timeout, this, &Calcs::Timer1_Timer);
+}
+
+Calcs::~Calcs() {
+    if (calcmodd::State().CurrentForm == this) calcmodd::State().CurrentForm = nullptr;
+}
+
+QString Calcs::ProgramFile(const QString& name) const {
+    return QDir(programDirectory_).filePath(name);
+}
+
+ui::TextBox* Calcs::Text1(int index) const { return MemberAs<ui::TextBox>(*this, "Text1", index); }
+ui::CaptionLabel* Calcs::Label2(int index) const {
+    return MemberAs<ui::CaptionLabel>(*this, "label2", index);
+}
+ui::CheckButton* Calcs::ButtonPlus1(int index) const {
+    return MemberAs<ui::CheckButton>(*this, "buttonplus1", index);
+}
+ui::CheckButton* Calcs::ButtonPlus2(int index) const {
+    return MemberAs<ui::CheckButton>(*this, "buttonplus2", index);
+}
+ui::CheckButton* Calcs::ButtonPlus3(int index) const {
+    return MemberAs<ui::CheckButton>(*this, "buttonplus3", index);
+}
+
+void Calcs::Form_Load() {
+    calcmodd::State().CurrentForm = this;
+    calcmodd::MeasureWorkArea();
+    timer1_.setInterval(kPictureIntervalMs);
+    timer1_.start();
+    for (const std::int32_t code : {1119, 1217, 138, 227, 313}) calcmodd::LoadControlArray(code);
+    state.entryState = keypad::Calculator;
+    calcmodd::ApplyStandardLook(*this);
+    setWindowTitle(QStringLiteral("   ") + ui::MessageText(10));
+    MoveWindow(800, 1800, 10400, 4250);
+
+    SetColour(*text2_, QPalette::Base, QColor(250, 250, 250));
+    text2_->Move(180, 100, 9950, 350);
+    SetColour(*text2_, QPalette::Text, QColor(0, 0, 96));
+    text2_->SetFontSize(8);
+    text2_->setToolTip(ui::MessageText(12));
+
+    LayOutKeypad();
+    LayOutConversionBank();
+    LayOutFunctionBank();
+
+    if (const ui::CheckButton* lastFunction = ButtonPlus3(8)) {
+        const ui::TwipsRect& button = lastFunction->Twips();
+        const ui::TwipsRect& entry = text2_->Twips();
+        image3_->Move(button.left + button.width + 100, entry.top + entry.height + 120, 2710, 2600);
+    }
+    image3_->SetStretch(true);
+    image3_->LoadPicture(ProgramFile(QStringLiteral("e6b2.jpg")));
+
+    LayOutValueBoxes();
+    text2_->clear();
+    calcmodd::ScaleForm();
+
+    const ui::TwipsRect& home = text2_->Twips();
+    state.entryHome = {ToInt32(home.left).value_or(0), ToInt32(home.top).value_or(0),
+                       ToInt32(home.width).value_or(0), ToInt32(home.height).value_or(0)};
+
+    calcmodd::PaintBackground(kBackgroundColour);
+    DrawShadows();
+    show();
+}
+
+void Calcs::LayOutKeypad() {
+    const QString tooltip = ui::MessageText(13) + ui::MessageText(14);
+    int key = 0;
+    for (int column = 1; column <= 5; ++column) {
+        for (int row = 1; row <= 4; ++row) {
+            if (ui::CheckButton* button = ButtonPlus1(key)) {
+                button->setText(QString(QChar::fromLatin1(KeypadCaption(key).value_or(' '))));
+                button->Move(static_cast<float>(column * 480 - 300), static_cast<float>(row * 565),
+                             450, 500);
+                button->setToolTip(tooltip);
+                calcmodd::PaintButton(*button, kKeypadColour);
+            }
+            ++key;
+        }
+    }
+}
+
+void Calcs::LayOutConversionBank() {
+    const QString tooltip = ui::MessageText(16) + ui::MessageText(14);
+    int k = 20;
+    for (int column = 1; column <= 4; ++column) {
+        for (int row = 1; row <= 6; ++row) {
+            ++k;
+            const int j = k - 21;
+            // The fourth column's pass makes no button.
+            if (k >= 39) continue;
+            if (ui::CheckButton* button = ButtonPlus2(j)) {
+                button->setText(ui::ToQString(ConversionCaption(j).value_or("")));
+                button->Move(static_cast<float>(column * 1570 + 1070),
+                             static_cast<float>(row * 370 + 190), 1500, 350);
+                button->setToolTip(tooltip);
+                calcmodd::PaintButton(*button, kConversionColour);
+            }
+        }
+    }
+}
+
+void Calcs::LayOutFunctionBank() {
+    for (int i = 0; i <= 8; ++i) {
+        ui::CheckButton* button = ButtonPlus3(i);
+        if (button == nullptr) continue;
+        int tooltipFirst = 17;
+        if (i == 4) tooltipFirst = 18;
+        if (i > 4) tooltipFirst = 19;
+        if (i == 3) tooltipFirst = 20;
+        button->setText(ui::MessageText(21 + i));
+        if (i < 5) {
+            button->Move(static_cast<float>(i * 2000 + 180), 3240, 1920, 500);
+        } else {
+            button->Move(static_cast<float>((i - 5) * 1790 + 180), 2800, 1720, 400);
+        }
+        button->setToolTip(ui::MessageText(tooltipFirst) + ui::MessageText(14));
+        calcmodd::PaintButton(*button, kFunctionColour);
+    }
+}
+
+void Calcs::LayOutValueBoxes() {
+    for (int i = 0; i <= 3; ++i) {
+        const int slot = (i + 1) * 615;
+        if (ui::TextBox* box = Text1(i)) {
+            box->Move(7400, static_cast<float>(slot - 50), 2700, 320);
+            box->hide();
+        }
+        calcmodd::ShowShadowCaption(Label2(i), Label2(i + 4), 7400, slot + 330, 2700, 320,
+                                    QString());
+    }
+    // Tab order: key 0, then the value boxes, then the rest of the keypad and the banks.
+    QWidget* previous = ButtonPlus1(0);
+    auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr && next != nullptr) setTabOrder(previous, next);
+        if (next != nullptr) previous = next;
+    };
+    for (int i = 0; i <= 3; ++i) chain(Text1(i));
+    for (int i = 1; i <= 19; ++i) chain(ButtonPlus1(i));
+    for (int i = 0; i <= 17; ++i) chain(ButtonPlus2(i));
+    for (int i = 0; i <= 8; ++i) chain(ButtonPlus3(i));
+    chain(text2_);
+}
+
+void Calcs::DrawShadows() {
+    for (int i = 0; i <= 19; ++i) {
+        if (ui::CheckButton* key = ButtonPlus1(i)) calcmodd::DrawButtonShadow(*key, 2);
+        if (i < 9) {
+            if (ui::CheckButton* function = ButtonPlus3(i)) {
+                calcmodd::DrawButtonShadow(*function, 4);
+            }
+        }
+        if (i < 18) {
+            if (ui::CheckButton* conversion = ButtonPlus2(i)) {
+                calcmodd::DrawButtonShadow(*conversion, 3);
+            }
+        }
+    }
+    calcmodd::DrawButtonShadow(*text2_, 5);
+}
+
+void Calcs::Timer1_Timer() {
+    ++pictureCounter_;
+    if (pictureCounter_ == 1) {
+        pictureName_ = QStringLiteral("e6b1.jpg");
+    } else {
+        pictureName_ = QStringLiteral("e6b2.jpg");
+        pictureCounter_ = 0;
+    }
+    image3_->LoadPicture(ProgramFile(pictureName_));
+}
+
+void Calcs::Form_QueryUnload() {
+    if (closing_) return;
+    closing_ = true;
+    timer1_.stop();
+    hide();
+    ui::EndProgram();
+}
+
+void Calcs::keyPressEvent(QKeyEvent* event) {
+    const auto keyAscii = ui::KeyAsciiOf(*event);
+    if (keyAscii == ui::kKeyEscape) {
+        Form_QueryUnload();
+        return;
+    }
+    ui::Form::keyPressEvent(event);
+}
+
+void Calcs::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+}
+
+}  // namespace aerlith::app

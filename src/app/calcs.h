@@ -1,0 +1,75 @@
+#pragma once
+// The main window: the keypad, the conversion and function banks, the entry box, the value
+// boxes with their captions and the alternating picture. It owns all calculator state.
+
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+
+#include "keypad/calcs_state.h"
+#include "ui/caption_label.h"
+#include "ui/check_button.h"
+#include "ui/form.h"
+#include "ui/image_box.h"
+#include "ui/text_box.h"
+
+namespace aerlith::app {
+
+class Calcs : public ui::Form {
+    Q_OBJECT
+public:
+    /// `programDirectory` is where the aerodrome file and the pictures are found.
+    explicit Calcs(QString programDirectory, QWidget* parent = nullptr);
+    ~Calcs() override;
+
+    /// The start-up sequence: builds, styles, scales and shows the window.
+    void Form_Load();
+    /// The closing sequence; runs at most once however many close requests arrive.
+    void Form_QueryUnload();
+    /// One tick of the picture timer.
+    void Timer1_Timer();
+
+    ui::TextBox& Text2() { return *text2_; }
+    ui::TextBox* Text1(int index) const;
+    ui::CaptionLabel* Label2(int index) const;
+    ui::CheckButton* ButtonPlus1(int index) const;
+    ui::CheckButton* ButtonPlus2(int index) const;
+    ui::CheckButton* ButtonPlus3(int index) const;
+    ui::ImageBox& Image3() { return *image3_; }
+    QTimer& Timer1() { return timer1_; }
+
+    /// Full path of a file in the program's directory.
+    QString ProgramFile(const QString& name) const;
+
+    /// The calculator state: entryState, modeLetter, entryHome and the rest.
+    keypad::CalcsState state;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void LayOutKeypad();
+    void LayOutConversionBank();
+    void LayOutFunctionBank();
+    void LayOutValueBoxes();
+    void DrawShadows();
+
+    QString programDirectory_;
+    // Member 0 of each control array and the single controls, as the window's design has them.
+    ui::CheckButton* keypad0_;
+    ui::CheckButton* conversion0_;
+    ui::CheckButton* function0_;
+    ui::TextBox* valueBox0_;
+    ui::CaptionLabel* label0_;
+    ui::TextBox* text2_;
+    ui::ImageBox* image3_;
+    QTimer timer1_;
+
+    std::int32_t pictureCounter_ = 0;
+    QString pictureName_;
+    bool closing_ = false;
+};
+
+}  // namespace aerlith::app

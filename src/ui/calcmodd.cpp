@@ -1,0 +1,281 @@
+#include "ui/calcmodd.h"
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QPolygon>
+#include <QScreen>
+#include <array>
+#include <cmath>
+
+#include "app/tables/text_tables.h"
+#include "calc/number_text.h"
+#include "ui/caption_label.h"
+#include "ui/check_button.h"
+#include "ui/form.h"
+#include "ui/image_box.h"
+#include "ui/text_box.h"
+#include "ui/twips.h"
+#include "ui/window_math.h"
+
+namespace aerlith::ui::calcmodd {
+namespace {
+
+QString SettingText(int index) {
+    const auto setting = Setting(index);
+    if (!setting) return {};
+    return QString::fromUtf8(setting->data(), static_cast<qsizetype>(setting->size()));
+}
+
+const QColor kLightText(255, 255, 248);
+
+void SetRole(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, color);
+    widget.setPalette(palette);
+}
+
+// The part of the inner area w x h (twips) that strokes 0..n cover: the points with x <= w,
+// y >= 0 and x - y >= w - n, found by clipping the rectangle with that half-plane.
+QPolygonF StrokeCover(double w, double h, double n) {
+    const std::array<QPointF, 4> corners{QPointF(0, 0), QPointF(w, 0), QPointF(w, h),
+                                         QPointF(0, h)};
+    auto inside = [&](const QPointF& p) { return p.x() - p.y() >= w - n; };
+    QPolygonF cover;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const QPointF& a = corners[i];
+        const QPointF& b = corners[(i + 1) % corners.size()];
+        if (inside(a)) cover << a;
+        if (inside(a) != inside(b)) {
+            const double fa = a.x() - a.y() - (w - n);
+            const double fb = b.x() - b.y() - (w - n);
+            const double t = fa / (fa - fb);
+            cover << a + (b - a) * t;
+        }
+    }
+    return cover;
+}
+
+}  // namespace
+
+ModuleState& State() {
+    static ModuleState state;
+    return state;
+}
+
+QString StandardFontName() { return SettingText(5); }
+
+QColor ColorOf(std::int64_t color) {
+    const ColorParts parts = ui::SplitColor(color);
+    return QColor(std::min(parts.red, 255), std::min(parts.green, 255), std::min(parts.blue, 255));
+}
+
+void MeasureWorkArea() {
+    QRect area;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    State().ScreenWidth = WorkAreaTwips(area.width(), TwipsPerPixelX(), 12000);
+    State().ScreenHeight = WorkAreaTwips(area.height(), TwipsPerPixelY(), 8550);
+}
+
+void ScaleForm() {
+    Form* form = State().CurrentForm;
+    if (form == nullptr) return;
+    const ScaleFactors factors =
+        ScaleFactorsFor(form->Name().toStdString(), SettingText(3).toStdString());
+    State().SizeFactor = factors.sizeFactor;
+    State().WidthFactor = factors.widthFactor;
+    const float size = factors.sizeFactor;
+    const float across = factors.widthFactor;
+
+    const TwipsRect window = form->Twips();
+    form->MoveWindow(window.left, window.top, ScaleTwips(ScaleTwips(window.width, size), across),
+                     ScaleTwips(window.height, size));
+    CenterForm(*form);
+
+    for (Control* control : form->Controls()) {
+        const TwipsRect twips = control->Twips();
+        control->Move(ScaleTwips(ScaleTwips(twips.left, size), across), ScaleTwips(twips.top, size),
+                      ScaleTwips(ScaleTwips(twips.width, size), across),
+                      ScaleTwips(twips.height, size));
+        if (control->Kind() != ControlKind::Image) {
+            control->SetFontSize(control->FontSize() * static_cast<double>(size));
+        }
+    }
+}
+
+void CenterForm(Form& form) {
+    const TwipsRect window = form.Twips();
+    const auto left = static_cast<float>(CentreOffset(State().ScreenWidth, window.width));
+    const auto top = static_cast<float>(CentreOffset(State().ScreenHeight, window.height));
+    form.MoveWindow(left, top, window.width, window.height);
+}
+
+void LoadControlArray(std::int32_t code) {
+    Form* form = State().CurrentForm;
+    const auto parsed = ParseControlArrayCode(code);
+    if (form == nullptr || !parsed) return;
+    static const std::array<std::array<const char*, 3>, 4> kArrays{{
+        {"buttonplus1", "buttonplus2", "buttonplus3"},
+        {"Label1", "label2", nullptr},
+        {"Text1", "Text2", nullptr},
+        {"Image1", "Image1", "Image1"},
+    }};
+    const char* arrayName = nullptr;
+    if (parsed->kind >= 1 && parsed->kind <= 4) {
+        const auto& families = kArrays[static_cast<std::size_t>(parsed->kind - 1)];
+        if (parsed->kind == 4) {
+            arrayName = families[0];
+        } else if (parsed->family >= 1 && parsed->family <= 3) {
+            arrayName = families[static_cast<std::size_t>(parsed->family - 1)];
+        }
+    }
+    if (arrayName == nullptr || !form->HasArray(QString::fromLatin1(arrayName))) return;
+    const QString name = QString::fromLatin1(arrayName);
+    // Members are added until there are last + 1; at least one is always added.
+    std::int64_t i = 0;
+    while (i <= parsed->last) {
+        i = static_cast<std::int64_t>(form->Array(name).size());
+        Control* member = form->LoadMember(name);
+        if (member == nullptr) return;
+        member->Widget().show();
+        if (parsed->kind == 4) member->Widget().raise();
+        ++i;
+    }
+}
+
+void ApplyStandardLook(Form& form) {
+    form.MoveWindow(0, 0, 11600, 8400);
+    QFont font = form.font();
+    font.setFamily(StandardFontName());
+    form.setFont(font);
+    SetRole(form, QPalette::Window, kLightText);
+    Form* current = State().CurrentForm;
+    if (current == nullptr) return;
+    for (Control* control : current->Controls()) {
+        QWidget& widget = control->Widget();
+        QFont controlFont = widget.font();
+        controlFont.setFamily(StandardFontName());
+        switch (control->Kind()) {
+            case ControlKind::CheckButton:
+                controlFont.setPointSizeF(7);
+                widget.setFont(controlFont);
+                SetRole(widget, QPalette::ButtonText, QColor(255, 255, 255));
+                break;
+            case ControlKind::TextBox:
+                widget.setFont(controlFont);
+                SetRole(widget, QPalette::Text, QColor(0, 0, 96));
+                SetRole(widget, QPalette::Base, kLightText);
+                break;
+            case ControlKind::Label:
+                widget.setFont(controlFont);
+                break;
+            case ControlKind::Image:
+                break;
+        }
+    }
+}
+
+void StyleCaptionLabel(CaptionLabel& label) {
+    QFont font = label.font();
+    font.setPointSizeF(7);
+    font.setFamily(StandardFontName());
+    font.setBold(false);
+    label.setFont(font);
+    SetRole(label, QPalette::WindowText, kLightText);
+    label.setAutoFillBackground(false);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label.setTextFormat(Qt::PlainText);
+}
+
+void ShowShadowCaption(CaptionLabel* front, CaptionLabel* back, std::int32_t left, std::int32_t top,
+                       std::int32_t width, std::int32_t height, const QString& text) {
+    if (front != nullptr) StyleCaptionLabel(*front);
+    if (back != nullptr) StyleCaptionLabel(*back);
+    const auto w = static_cast<float>(width);
+    const auto h = static_cast<float>(height);
+    if (front != nullptr) {
+        SetRole(*front, QPalette::WindowText, kLightText);
+        front->setText(text);
+        front->Move(static_cast<float>(left), static_cast<float>(top), w, h);
+    }
+    if (back != nullptr) {
+        SetRole(*back, QPalette::WindowText, QColor(0, 0, 0));
+        back->setText(text);
+        const float offset = State().SizeFactor;
+        back->Move(static_cast<float>(left + 7 * static_cast<double>(offset)),
+                   static_cast<float>(top + 5 * static_cast<double>(offset)), w, h);
+        // The shadow lies behind its caption.
+        back->lower();
+    }
+}
+
+void PaintBackground(std::int64_t color) {
+    Form* form = State().CurrentForm;
+    if (form == nullptr) return;
+    const auto width = ToInt32(form->InnerWidthTwips()).value_or(0);
+    const auto height = ToInt32(form->InnerHeightTwips()).value_or(0);
+    SplitColor(color);
+    const std::int32_t strokes = BackgroundStrokeCount(width, height);
+    const QPolygonF cover = StrokeCover(width, height, strokes);
+    QPolygon pixels;
+    for (const QPointF& point : cover) {
+        pixels << QPoint(TwipsToPixelsX(point.x()), TwipsToPixelsY(point.y()));
+    }
+    if (pixels.size() < 3) return;
+    const ModuleState& state = State();
+    form->FillPolygon(pixels, QColor(std::min(state.ColorRed, 255), std::min(state.ColorGreen, 255),
+                                     std::min(state.ColorBlue, 255)));
+}
+
+void SplitColor(std::int64_t color) {
+    const ColorParts parts = ui::SplitColor(color);
+    State().ColorRed = parts.red;
+    State().ColorGreen = parts.green;
+    State().ColorBlue = parts.blue;
+}
+
+void PaintButton(CheckButton& button, std::int32_t color) {
+    switch (ButtonSchemeFor(SettingText(1).toStdString())) {
+        case ButtonScheme::Grey:
+            SetRole(button, QPalette::Button, QColor(128, 128, 128));
+            break;
+        case ButtonScheme::White:
+            SetRole(button, QPalette::Button, QColor(255, 255, 255));
+            SetRole(button, QPalette::ButtonText, QColor(0, 0, 0));
+            break;
+        case ButtonScheme::BankColour:
+            SetRole(button, QPalette::Button, ColorOf(color));
+            break;
+        case ButtonScheme::Unchanged:
+            break;
+    }
+}
+
+void DrawButtonShadow(Control& control, std::int32_t thickness) {
+    Form* form = State().CurrentForm;
+    if (form == nullptr || !control.Widget().isEnabled()) return;
+    const double d = 10.0 * thickness;
+    const TwipsRect& twips = control.Twips();
+    const TwipsRect shadow{static_cast<float>(twips.left + d), static_cast<float>(twips.top + d),
+                           static_cast<float>(twips.width + d),
+                           static_cast<float>(twips.height + d)};
+    form->FillRect(TwipsToPixels(shadow), QColor(0, 0, 0));
+}
+
+void SetCaptionPair(std::int32_t family, std::int32_t first, std::int32_t second,
+                    const QString& text) {
+    Form* form = State().CurrentForm;
+    if (form == nullptr) return;
+    const QString arrayName = family == 1   ? QStringLiteral("Label1")
+                              : family == 2 ? QStringLiteral("label2")
+                                            : QString();
+    if (arrayName.isEmpty()) return;
+    for (const std::int32_t index : {first, second}) {
+        if (auto* label = dynamic_cast<CaptionLabel*>(form->Member(arrayName, index))) {
+            label->setText(text);
+        }
+    }
+}
+
+}  // namespace aerlith::ui::calcmodd

@@ -1,0 +1,44 @@
+#include "ui/check_button.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "ui/key_ascii.h"
+
+namespace aerlith::ui {
+
+CheckButton::CheckButton(QWidget* parent, const QString& arrayName, int index)
+    : QPushButton(parent), Control(ControlKind::CheckButton, arrayName, index) {
+    setAutoDefault(false);
+    setMouseTracking(true);
+}
+
+void CheckButton::Press() {
+    if (isEnabled()) click();
+}
+
+void CheckButton::keyPressEvent(QKeyEvent* event) {
+    // Focus movement stays with Qt; the space bar presses the button as on any push button.
+    const int key = event->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Space ||
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (const auto keyAscii = KeyAsciiOf(*event)) emit KeyTyped(*keyAscii);
+}
+
+void CheckButton::mouseReleaseEvent(QMouseEvent* event) {
+    const Qt::MouseButton button = event->button();
+    QPushButton::mouseReleaseEvent(event);
+    if (button == Qt::LeftButton) emit MouseUp(1);
+    if (button == Qt::RightButton) emit MouseUp(2);
+}
+
+void CheckButton::mouseMoveEvent(QMouseEvent* event) {
+    QPushButton::mouseMoveEvent(event);
+    emit PointerMoved();
+}
+
+}  // namespace aerlith::ui

@@ -1,0 +1,36 @@
+#pragma once
+// A two-state button drawn as a push button: every press runs its action once and leaves it
+// released. Characters typed while it has the focus belong to it and never reach the window.
+
+#include <QPushButton>
+
+#include "ui/control.h"
+
+namespace aerlith::ui {
+
+class CheckButton : public QPushButton, public Control {
+    Q_OBJECT
+public:
+    CheckButton(QWidget* parent, const QString& arrayName, int index);
+
+    QWidget& Widget() override { return *this; }
+
+    /// Presses the button from code, as a keyboard route does: its click runs at once. A locked
+    /// (disabled) button is not pressed.
+    void Press();
+
+signals:
+    /// A key was typed on the button: its character code (Enter 13, Esc 27, Backspace 8).
+    void KeyTyped(int keyAscii);
+    /// A mouse button was released over the button: 1 left, 2 right.
+    void MouseUp(int button);
+    /// The pointer moved over the button.
+    void PointerMoved();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+}  // namespace aerlith::ui

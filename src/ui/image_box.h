@@ -1,0 +1,31 @@
+#pragma once
+// An image control: a JPEG picture loaded by file name, at its own size or stretched.
+
+#include <QLabel>
+
+#include "ui/control.h"
+
+namespace aerlith::ui {
+
+class ImageBox : public QLabel, public Control {
+    Q_OBJECT
+public:
+    ImageBox(QWidget* parent, const QString& arrayName, int index);
+
+    QWidget& Widget() override { return *this; }
+
+    /// Stretch the picture to the control's size (true) or show it at its own size.
+    void SetStretch(bool stretch) { setScaledContents(stretch); }
+
+    /// Loads the picture at `path`. A file that is missing or unreadable leaves the control
+    /// empty and returns false. The file name is remembered either way.
+    bool LoadPicture(const QString& path);
+
+    /// File name (without folder) last given to LoadPicture.
+    const QString& PictureName() const { return pictureName_; }
+
+private:
+    QString pictureName_;
+};
+
+}  // namespace aerlith::ui

@@ -1,0 +1,45 @@
+#include "ui/platform_hooks.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace aerlith::ui {
+namespace {
+
+void OpenWithDesktopServices(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+void LeaveEventLoop() { QCoreApplication::exit(0); }
+
+OpenWebAddressFunction& OpenFunction() {
+    static OpenWebAddressFunction function = OpenWithDesktopServices;
+    return function;
+}
+
+EndProgramFunction& EndFunction() {
+    static EndProgramFunction function = LeaveEventLoop;
+    return function;
+}
+
+}  // namespace
+
+void OpenWebAddress(const QString& address) {
+    if (address.isEmpty()) return;
+    OpenFunction()(address);
+}
+
+void EndProgram() { EndFunction()(); }
+
+OpenWebAddressFunction SetOpenWebAddress(OpenWebAddressFunction function) {
+    OpenWebAddressFunction previous = OpenFunction();
+    OpenFunction() = function ? std::move(function) : OpenWithDesktopServices;
+    return previous;
+}
+
+EndProgramFunction SetEndProgram(EndProgramFunction function) {
+    EndProgramFunction previous = EndFunction();
+    EndFunction() = function ? std::move(function) : LeaveEventLoop;
+    return previous;
+}
+
+}  // namespace aerlith::ui

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the Release and the sanitizer builds, and runs every test:
+# unit tests, window tests on the offscreen platform, scenario files and the fuzz targets.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+started=$SECONDS
+stage_start=$SECONDS
+stage() {
+    local now=$SECONDS
+    [ -n "${stage_name:-}" ] && printf '== %s took %ds\n' "$stage_name" $((now - stage_start))
+    stage_name=$1
+    stage_start=$now
+    [ -n "$stage_name" ] && printf '== %s\n' "$stage_name"
+    return 0
+}
+jobs=$(nproc 2>/dev/null || echo 2)
+
+stage "install"
+./scripts/install-deps.sh
+
+stage "format check"
+git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror
+
+stage "release build"
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$jobs"
+
+stage "release tests"
+ctest --preset release -j "$jobs" --label-exclude fuzz
+
+stage "sanitizer build"
+cmake --preset asan-ubsan >/dev/null
+cmake --build --preset asan-ubsan -j "$jobs"
+
+stage "sanitizer tests"
+ctest --preset asan-ubsan -j "$jobs" --label-exclude fuzz
+
+stage "fuzz targets"
+ctest --preset asan-ubsan -j "$jobs" --label-regex fuzz --no-tests=ignore
+
+stage ""
+printf '== all stages passed in %ds\n' $((SECONDS - started))

@@ -1,0 +1,77 @@
+// aerlith-scenario [--data DIR] [SCRIPT]: drives the real main window from a script of commands
+// on Qt's offscreen platform and prints what it is asked to show.
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "app/application.h"
+#include "app/calcs.h"
+#include "scenario_runner.h"
+#include "ui/platform_hooks.h"
+
+namespace {
+
+int Usage(const char* why) {
+    std::cerr << "aerlith-scenario: " << why << "\nusage: aerlith-scenario [--data DIR] [SCRIPT]\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    std::string dataDirectory;
+    std::string scriptPath;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--data") {
+            if (i + 1 >= argc) return Usage("--data needs a folder");
+            dataDirectory = argv[++i];
+        } else if (!argument.empty() && argument[0] == '-' && argument != "-") {
+            return Usage("unknown option");
+        } else if (scriptPath.empty()) {
+            scriptPath = argument;
+        } else {
+            return Usage("only one script");
+        }
+    }
+
+    // A fixed 1920 x 1080 screen at 96 dots per inch, so a pixel is 15 twips, whatever machine
+    // runs the scenario.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + AERLITH_OFFSCREEN_CONFIG);
+    }
+    QApplication application(argc, argv);
+    aerlith::app::PrepareApplication(application);
+
+    const QDir startDirectory = QDir::current();
+    const QString programDirectory =
+        dataDirectory.empty()
+            ? aerlith::app::ProgramDirectory()
+            : startDirectory.absoluteFilePath(QString::fromStdString(dataDirectory));
+
+    std::ifstream scriptFile;
+    if (!scriptPath.empty() && scriptPath != "-") {
+        scriptFile.open(
+            startDirectory.absoluteFilePath(QString::fromStdString(scriptPath)).toStdString());
+        if (!scriptFile) return Usage("cannot read the script");
+    }
+    std::istream& script = scriptFile.is_open() ? scriptFile : std::cin;
+
+    aerlith::app::Calcs calcs(programDirectory);
+    aerlith::scenario::ScenarioRunner runner(calcs, std::cout,
+                                             startDirectory.absolutePath().toStdString());
+    aerlith::ui::SetEndProgram([&runner] { runner.ProgramEnded(); });
+    aerlith::ui::SetOpenWebAddress(
+        [&runner](const QString& address) { runner.WebAddressOpened(address.toStdString()); });
+
+    calcs.Form_Load();
+    calcs.Timer1().stop();
+    calcs.activateWindow();
+    if (!QTest::qWaitForWindowActive(&calcs)) std::cerr << "aerlith-scenario: window not active\n";
+    return runner.Run(script);
+}

@@ -1,0 +1,297 @@
+#include "scenario_runner.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <istream>
+#include <ostream>
+
+#include "app/calcs.h"
+
+namespace aerlith::scenario {
+namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+constexpr int kTwipsPerPixel = 15;
+
+QWidget* WidgetOf(app::Calcs& calcs, const Target& target) {
+    switch (target.type) {
+        case TargetType::Key:
+            return calcs.ButtonPlus1(target.index);
+        case TargetType::Conversion:
+            return calcs.ButtonPlus2(target.index);
+        case TargetType::Function:
+            return calcs.ButtonPlus3(target.index);
+        case TargetType::Box:
+            return calcs.Text1(target.index);
+        case TargetType::Entry:
+            return &calcs.Text2();
+        case TargetType::Label:
+            return calcs.Label2(target.index);
+        case TargetType::Picture:
+            return &calcs.Image3();
+        case TargetType::Background:
+            return &calcs;
+    }
+    return nullptr;
+}
+
+QString NameOf(const QWidget* widget, const app::Calcs& calcs) {
+    if (widget == nullptr) return QStringLiteral("none");
+    if (widget == &calcs) return QStringLiteral("calcs");
+    if (const auto* control = dynamic_cast<const ui::Control*>(widget)) {
+        return control->DisplayName();
+    }
+    return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                          : widget->objectName();
+}
+
+QWidget* WidgetNamed(app::Calcs& calcs, const std::string& name) {
+    const QString wanted = QString::fromStdString(name);
+    if (wanted == QStringLiteral("calcs")) return &calcs;
+    for (ui::Control* control : calcs.Controls()) {
+        if (control->DisplayName() == wanted) return &control->Widget();
+    }
+    return nullptr;
+}
+
+Qt::Key KeyCodeOf(char character) {
+    if (character >= 'a' && character <= 'z') {
+        return static_cast<Qt::Key>(Qt::Key_A + (character - 'a'));
+    }
+    return static_cast<Qt::Key>(static_cast<unsigned char>(character));
+}
+
+void SendKeystroke(const Keystroke& keystroke, QWidget* fallback) {
+    QWidget* receiver = QApplication::focusWidget();
+    if (receiver == nullptr) receiver = fallback;
+    if (receiver == nullptr) return;
+    if (const auto* named = std::get_if<NamedKey>(&keystroke)) {
+        switch (*named) {
+            case NamedKey::Enter:
+                QTest::sendKeyEvent(QTest::Click, receiver, Qt::Key_Return, QStringLiteral("\r"),
+                                    Qt::NoModifier);
+                return;
+            case NamedKey::Esc:
+                QTest::sendKeyEvent(QTest::Click, receiver, Qt::Key_Escape, QChar(27),
+                                    Qt::NoModifier);
+                return;
+            case NamedKey::Backspace:
+                QTest::sendKeyEvent(QTest::Click, receiver, Qt::Key_Backspace, QChar(8),
+                                    Qt::NoModifier);
+                return;
+        }
+    }
+    const char character = std::get<char>(keystroke);
+    QTest::sendKeyEvent(QTest::Click, receiver, KeyCodeOf(character),
+                        QString(QChar::fromLatin1(character)), Qt::NoModifier);
+}
+
+QPoint BackgroundPoint() { return QPoint(3, 3); }
+
+}  // namespace
+
+std::string Bracketed(const std::string& text) {
+    std::string printed = "[";
+    for (const char character : text) {
+        if (character == '\r') {
+            printed += "\\r";
+        } else if (character == '\n') {
+            printed += "\\n";
+        } else {
+            printed += character;
+        }
+    }
+    return printed + "]";
+}
+
+ScenarioRunner::ScenarioRunner(app::Calcs& calcs, std::ostream& out, std::string startDirectory)
+    : calcs_(calcs), out_(out), startDirectory_(std::move(startDirectory)) {}
+
+void ScenarioRunner::PrintLine(const std::string& line) { out_ << line << '\n' << std::flush; }
+
+void ScenarioRunner::ProgramEnded() {
+    if (ended_) return;
+    ended_ = true;
+    PrintLine("exit");
+}
+
+void ScenarioRunner::WebAddressOpened(const std::string& address) {
+    PrintLine("open-url: " + Bracketed(address));
+}
+
+void ScenarioRunner::Settle(int milliseconds) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (milliseconds > 0) QTest::qWait(milliseconds);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+int ScenarioRunner::Run(std::istream& script) {
+    std::string line;
+    int number = 0;
+    while (!ended_ && std::getline(script, line)) {
+        ++number;
+        ParsedLine parsed = ParseLine(line);
+        if (!parsed.error.empty()) {
+            PrintLine("error: line " + std::to_string(number) + ": " + parsed.error);
+            return 2;
+        }
+        if (!parsed.command) continue;
+        if (const auto* show = std::get_if<Show>(&*parsed.command);
+            show != nullptr && show->what == ShowWhat::Geometry &&
+            WidgetNamed(calcs_, show->name) == nullptr) {
+            PrintLine("error: line " + std::to_string(number) + ": no widget named " + show->name);
+            return 2;
+        }
+        Execute(*parsed.command);
+    }
+    return 0;
+}
+
+void ScenarioRunner::Execute(const Command& command) {
+    app::Calcs& calcs = calcs_;
+    std::visit(
+        Overloaded{
+            [&](const Press& press) {
+                if (QWidget* widget = WidgetOf(calcs, press.target)) {
+                    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier,
+                                      widget->rect().center());
+                }
+                Settle();
+            },
+            [&](const Alt& alt) {
+                QTest::keyClick(&calcs, KeyCodeOf(alt.letter), Qt::AltModifier);
+                // An accelerator clicks its button about 100 ms after the key, animated.
+                Settle(150);
+            },
+            [&](const Type& type) {
+                if (QWidget* widget = WidgetOf(calcs, type.target)) {
+                    widget->setFocus(Qt::OtherFocusReason);
+                    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+                        box->setCursorPosition(static_cast<int>(box->text().size()));
+                    }
+                }
+                for (const Keystroke& keystroke : type.keys) {
+                    if (ended_) return;
+                    SendKeystroke(keystroke, &calcs);
+                    Settle();
+                }
+            },
+            [&](const RightClick& click) {
+                if (QWidget* widget = WidgetOf(calcs, click.target)) {
+                    const QPoint centre = widget->rect().center();
+                    QTest::mousePress(widget, Qt::RightButton, Qt::NoModifier, centre);
+                    QTest::mouseRelease(widget, Qt::RightButton, Qt::NoModifier, centre);
+                }
+                Settle();
+            },
+            [&](const Hover& hover) {
+                QWidget* widget = WidgetOf(calcs, hover.target);
+                if (widget == &calcs) {
+                    QTest::mouseMove(&calcs, BackgroundPoint());
+                } else if (widget != nullptr) {
+                    QTest::mouseMove(widget, widget->rect().center());
+                }
+                Settle();
+            },
+            [&](const Answer&) {},
+            [&](const Tick&) {
+                calcs.Timer1_Timer();
+                Settle();
+            },
+            [&](const Close&) {
+                calcs.close();
+                Settle();
+            },
+            [&](const Shot& shot) {
+                const QString file = QDir(QString::fromStdString(startDirectory_))
+                                         .absoluteFilePath(QString::fromStdString(shot.file));
+                calcs.grab().save(file, "PNG");
+            },
+            [&](const Show& show) {
+                switch (show.what) {
+                    case ShowWhat::Entry:
+                        PrintLine("entry: " + Bracketed(calcs.Text2().text().toStdString()));
+                        break;
+                    case ShowWhat::Box: {
+                        const ui::TextBox* box = calcs.Text1(show.box);
+                        const ui::CaptionLabel* label = calcs.Label2(show.box);
+                        PrintLine(
+                            "box " + std::to_string(show.box) + ": " +
+                            Bracketed(box ? box->text().toStdString() : std::string()) +
+                            " visible=" + (box != nullptr && box->isVisibleTo(&calcs) ? "1" : "0") +
+                            " label=" +
+                            Bracketed(label ? label->text().toStdString() : std::string()));
+                        break;
+                    }
+                    case ShowWhat::State: {
+                        const bool centred =
+                            (calcs.Text2().alignment() & Qt::AlignHCenter) == Qt::AlignHCenter;
+                        PrintLine("state: entryState=" + std::to_string(calcs.state.entryState) +
+                                  " mode=" + Bracketed(calcs.state.modeLetter.toStdString()) +
+                                  " align=" + (centred ? "center" : "left"));
+                        break;
+                    }
+                    case ShowWhat::Enabled: {
+                        std::string keys;
+                        std::string conversions;
+                        for (int i = 0; i <= 19; ++i) {
+                            const auto* key = calcs.ButtonPlus1(i);
+                            keys += key != nullptr && key->isEnabled() ? '1' : '0';
+                        }
+                        for (int j = 0; j <= 17; ++j) {
+                            const auto* button = calcs.ButtonPlus2(j);
+                            conversions += button != nullptr && button->isEnabled() ? '1' : '0';
+                        }
+                        PrintLine("enabled: keys=" + keys + " conv=" + conversions);
+                        break;
+                    }
+                    case ShowWhat::Picture:
+                        PrintLine(
+                            "picture: " + Bracketed(calcs.Image3().PictureName().toStdString()) +
+                            " visible=" + (calcs.Image3().isVisibleTo(&calcs) ? "1" : "0"));
+                        break;
+                    case ShowWhat::Title:
+                        PrintLine("title: " + Bracketed(calcs.windowTitle().toStdString()));
+                        break;
+                    case ShowWhat::Focus:
+                        PrintLine("focus: " +
+                                  NameOf(QApplication::focusWidget(), calcs).toStdString());
+                        break;
+                    case ShowWhat::Underline: {
+                        std::string names;
+                        for (const char* bank : {"buttonplus1", "buttonplus2", "buttonplus3"}) {
+                            for (ui::Control* control : calcs.Array(QString::fromLatin1(bank))) {
+                                if (control->Widget().font().underline()) {
+                                    names += " " + control->DisplayName().toStdString();
+                                }
+                            }
+                        }
+                        PrintLine("underline:" + (names.empty() ? std::string(" none") : names));
+                        break;
+                    }
+                    case ShowWhat::Geometry: {
+                        QWidget* widget = WidgetNamed(calcs, show.name);
+                        if (widget == nullptr) break;
+                        const QRect pixels =
+                            widget == &calcs ? calcs.frameGeometry() : widget->geometry();
+                        PrintLine("geometry: " + show.name + " " +
+                                  std::to_string(pixels.x() * kTwipsPerPixel) + " " +
+                                  std::to_string(pixels.y() * kTwipsPerPixel) + " " +
+                                  std::to_string(pixels.width() * kTwipsPerPixel) + " " +
+                                  std::to_string(pixels.height() * kTwipsPerPixel));
+                        break;
+                    }
+                }
+            },
+        },
+        command);
+}
+
+}  // namespace aerlith::scenario

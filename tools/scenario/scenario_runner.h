@@ -1,0 +1,42 @@
+#pragma once
+// Runs scenario commands against the real main window through real input events.
+
+#include <iosfwd>
+#include <string>
+
+#include "scenario_parser.h"
+
+namespace aerlith::app {
+class Calcs;
+}
+
+namespace aerlith::scenario {
+
+class ScenarioRunner {
+public:
+    ScenarioRunner(app::Calcs& calcs, std::ostream& out, std::string startDirectory);
+
+    /// Runs every line of `script`. Returns the exit status: 0 at the end of the script or when
+    /// the program ended, 2 at the first line that cannot be understood.
+    int Run(std::istream& script);
+
+    /// The program asked to end: print `exit` and read no further command.
+    void ProgramEnded();
+    /// The program asked to open a web address.
+    void WebAddressOpened(const std::string& address);
+
+private:
+    void Execute(const Command& command);
+    void Settle(int milliseconds = 0);
+    void PrintLine(const std::string& line);
+
+    app::Calcs& calcs_;
+    std::ostream& out_;
+    std::string startDirectory_;
+    bool ended_ = false;
+};
+
+/// A text as printed: between brackets, carriage returns as \r and line feeds as \n.
+std::string Bracketed(const std::string& text);
+
+}  // namespace aerlith::scenario
