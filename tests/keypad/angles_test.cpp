@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace aerlith {
@@ -19,6 +19,8 @@ struct ArcSineRow {
     double r;
     std::optional<double> expected;
 };
+
+void PrintTo(const ArcSineRow& row, std::ostream* out) { *out << row.name; }
 
 class ArcSineTest : public testing::TestWithParam<ArcSineRow> {};
 
@@ -51,6 +53,8 @@ struct VectorAngleRow {
     std::optional<float> expected;
 };
 
+void PrintTo(const VectorAngleRow& row, std::ostream* out) { *out << row.name; }
+
 class VectorAngleTest : public testing::TestWithParam<VectorAngleRow> {};
 
 TEST_P(VectorAngleTest, MatchesReference) {
@@ -82,6 +86,8 @@ struct NormalizeRow {
     double angle;
     double expected;
 };
+
+void PrintTo(const NormalizeRow& row, std::ostream* out) { *out << row.name; }
 
 class NormalizeAngleTest : public testing::TestWithParam<NormalizeRow> {};
 

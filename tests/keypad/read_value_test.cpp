@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "keypad/flight_formulas.h"
@@ -14,6 +15,8 @@ struct ReadValueRow {
     double expectedValue;
     std::string expectedText;
 };
+
+void PrintTo(const ReadValueRow& row, std::ostream* out) { *out << row.name; }
 
 class ReadValueTest : public testing::TestWithParam<ReadValueRow> {};
 
