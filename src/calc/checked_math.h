@@ -43,8 +43,10 @@ inline std::optional<double> CheckedLog(double a) {
 /// Rounds to single precision as a stored single would be; fails when the value leaves the
 /// single range (overflow to infinity).
 inline std::optional<float> CheckedSingle(double a) {
+    // Halfway between the largest single and 2^128: from here up, rounding gives infinity.
+    constexpr double kSingleOverflow = 3.4028235677973366e38;
     if (!std::isfinite(a)) return std::nullopt;
-    if (std::fabs(a) > static_cast<double>(3.4028235677973366e38)) return std::nullopt;
+    if (std::fabs(a) >= kSingleOverflow) return std::nullopt;
     return static_cast<float>(a);
 }
 
