@@ -68,13 +68,13 @@ Control* Form::LoadMember(const QString& arrayName) {
 
 void Form::MoveWindow(float left, float top, float width, float height) {
     twips_ = {left, top, width, height};
-    const QRect pixels = TwipsToPixels(twips_);
     QPoint origin;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         origin = screen->availableGeometry().topLeft();
     }
-    setFixedSize(pixels.size());
-    move(origin + pixels.topLeft());
+    // A window's size must not depend on where it stands: round the size, not the edges.
+    setFixedSize(TwipsToPixelsX(width), TwipsToPixelsY(height));
+    move(origin + QPoint(TwipsToPixelsX(left), TwipsToPixelsY(top)));
 }
 
 double Form::InnerWidthTwips() const { return width() * TwipsPerPixelX(); }
