@@ -1,0 +1,304 @@
+#include "nav/aerodrome_codec.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "app/tables/text_tables.h"
+#include "calc/number_text.h"
+
+namespace aerlith {
+
+namespace {
+
+constexpr int kFirstPairByte = 91;
+constexpr int kLastPairByte = 255;
+constexpr int kPairByteOffset = 90;
+
+unsigned char ByteAt(std::string_view text, std::size_t index) {
+    return static_cast<unsigned char>(text[index]);
+}
+
+/// The `length` characters from 1-based `start`, fewer at the end; empty past the end.
+std::string_view Mid(std::string_view text, std::size_t start, std::size_t length) {
+    if (start < 1 || start > text.size()) return {};
+    return text.substr(start - 1, length);
+}
+
+std::string_view Left(std::string_view text, std::size_t length) { return text.substr(0, length); }
+
+std::string_view Right(std::string_view text, std::size_t length) {
+    return length >= text.size() ? text : text.substr(text.size() - length);
+}
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+    const auto last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+}
+
+char ToUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string UpperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) c = ToUpperAscii(c);
+    return upper;
+}
+
+/// Byte that stands for each two-letter pair of the table, 0 where none does. A pair that
+/// appeared twice would keep its first byte, so decoding still gives the same letters.
+const std::array<unsigned char, 65536>& PairBytes() {
+    static const std::array<unsigned char, 65536> table = [] {
+        std::array<unsigned char, 65536> bytes{};
+        for (int index = 1; index < kLetterPairCount; ++index) {
+            const auto pair = LetterPair(index);
+            if (!pair || pair->size() != 2) continue;
+            const auto key = static_cast<std::size_t>(ByteAt(*pair, 0)) * 256 + ByteAt(*pair, 1);
+            if (bytes[key] == 0) bytes[key] = static_cast<unsigned char>(index + kPairByteOffset);
+        }
+        return bytes;
+    }();
+    return table;
+}
+
+bool IsIdentifierCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+
+}  // namespace
+
+std::optional<std::string_view> LineReader::Next() {
+    if (position_ >= bytes_.size()) return std::nullopt;
+    const std::size_t start = position_;
+    const std::size_t end = bytes_.find_first_of("\r\n", start);
+    ++lineNumber_;
+    if (end == std::string_view::npos) {
+        position_ = bytes_.size();
+        return bytes_.substr(start);
+    }
+    position_ = end + 1;
+    if (bytes_[end] == '\r' && position_ < bytes_.size() && bytes_[position_] == '\n') {
+        ++position_;
+    }
+    return bytes_.substr(start, end - start);
+}
+
+std::optional<RawRecord> RecordReader::Next() {
+    if (end_ != RecordsEnd::kNotYet) return std::nullopt;
+    if (examined_ >= limit_) {
+        end_ = RecordsEnd::kRecordLimit;
+        return std::nullopt;
+    }
+    const auto nameLine = lines_.Next();
+    if (!nameLine) {
+        end_ = RecordsEnd::kPhysicalEnd;
+        return std::nullopt;
+    }
+    ++examined_;
+    RawRecord record;
+    record.nameLineNumber = lines_.LineNumber();
+    record.nameLine = ExpandLetterPairs(*nameLine);
+    if (record.nameLine == kEndRecordName) {
+        end_ = RecordsEnd::kEndRecord;
+        endRecordLine_ = record.nameLineNumber;
+        return std::nullopt;
+    }
+    const auto positionLine = lines_.Next();
+    if (!positionLine) {
+        end_ = RecordsEnd::kTruncated;
+        return std::nullopt;
+    }
+    record.positionLine = *positionLine;
+    ++count_;
+    return record;
+}
+
+std::string ExpandLetterPairs(std::string_view line) {
+    std::string text;
+    text.reserve(line.size() * 2);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const int byte = ByteAt(line, i);
+        if (byte < kFirstPairByte) {
+            text.push_back(line[i]);
+        } else if (const auto pair = LetterPair(byte - kPairByteOffset)) {
+            text.append(*pair);
+        }
+    }
+    return text;
+}
+
+PositionLine ReadPositionLine(std::string_view line) {
+    PositionLine position;
+    if (line.empty()) return position;
+    const int variationByte = ByteAt(line, 0);
+    const bool west = variationByte >= kVariationWestBase;
+    const int degrees = variationByte - (west ? kVariationWestBase : kVariationEastBase);
+    position.variationText = SignedNumberText(degrees).value_or(std::string());
+    position.variationText.push_back(west ? 'W' : 'E');
+    position.latPacked = std::string(Mid(line, 2, 3));
+    position.lonPacked = TextAfter(line, 4);
+    return position;
+}
+
+std::string DecodeDigits(std::string_view packed) {
+    std::string digits;
+    for (std::size_t i = 0; i < packed.size(); ++i) {
+        std::string piece = NumberText(ByteAt(packed, i) - kPackedDigitBase);
+        if (piece.size() == 1) piece.insert(piece.begin(), '0');
+        digits += piece;
+    }
+    if (digits.size() == 5) digits += "00";
+    return digits;
+}
+
+std::string TextAfter(std::string_view text, std::int32_t n) {
+    if (n < 1) return std::string(text);
+    const auto skip = static_cast<std::size_t>(n);
+    return skip >= text.size() ? std::string() : std::string(text.substr(skip));
+}
+
+double NumberAt(std::string_view text, std::int32_t start, std::int32_t length) {
+    if (start < 1 || length < 1) return 0.0;
+    return ReadLeadingNumber(
+        Mid(text, static_cast<std::size_t>(start), static_cast<std::size_t>(length)));
+}
+
+std::string NumberText(std::int32_t value) {
+    return FormatGeneral(static_cast<double>(value)).value_or(std::string());
+}
+
+float LatitudeFromDigits(std::string_view digits) {
+    return static_cast<float>(NumberAt(digits, 1, 2) + NumberAt(digits, 3, 2) / 60.0 +
+                              NumberAt(digits, 5, 2) / 3600.0);
+}
+
+float LongitudeFromDigits(std::string_view digits) {
+    if (!digits.empty() && digits.front() == '1') {
+        return static_cast<float>(NumberAt(digits, 1, 3) + NumberAt(digits, 4, 2) / 60.0 +
+                                  NumberAt(digits, 6, 2) / 3600.0);
+    }
+    return LatitudeFromDigits(digits);
+}
+
+std::string DottedLatitude(std::string_view digits) {
+    std::string text(Left(digits, 2));
+    text += '.';
+    text += Mid(digits, 3, 2);
+    text += '.';
+    text += Right(digits, 2);
+    return text;
+}
+
+std::string DottedLongitude(std::string_view digits) {
+    if (digits.empty() || digits.front() != '1') return DottedLatitude(digits);
+    std::string text(Left(digits, 3));
+    text += '.';
+    text += Mid(digits, 4, 2);
+    text += '.';
+    text += Right(digits, 2);
+    return text;
+}
+
+std::string IdentifierOf(std::string_view nameLine) {
+    return UpperAscii(Right(TrimTrailingBlanks(nameLine), 4));
+}
+
+float VariationWestDegrees(std::string_view variationText) {
+    double degrees = ReadLeadingNumber(variationText);
+    if (!variationText.empty() && ToUpperAscii(variationText.back()) == 'E') degrees = -degrees;
+    return static_cast<float>(degrees);
+}
+
+bool IsNameByte(unsigned char byte) {
+    return byte < kFirstPairByte && byte != '\r' && byte != '\n';
+}
+
+std::optional<std::string> CompressLetterPairs(std::string_view text) {
+    const auto& pairBytes = PairBytes();
+    std::string line;
+    line.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (!IsNameByte(ByteAt(text, i))) return std::nullopt;
+        if (i + 1 < text.size()) {
+            const auto key = static_cast<std::size_t>(ByteAt(text, i)) * 256 + ByteAt(text, i + 1);
+            if (pairBytes[key] != 0) {
+                line.push_back(static_cast<char>(pairBytes[key]));
+                i += 2;
+                continue;
+            }
+        }
+        line.push_back(text[i]);
+        ++i;
+    }
+    return line;
+}
+
+std::optional<std::string> PackCoordinate(double degrees) {
+    constexpr double kMaxGroup = kLastPairByte - kPackedDigitBase;
+    if (!std::isfinite(degrees) || degrees < 0.0 || degrees > kMaxGroup + 1.0) return std::nullopt;
+    const auto totalSeconds = static_cast<std::int64_t>(std::round(degrees * 3600.0));
+    const std::int64_t wholeDegrees = totalSeconds / 3600;
+    if (wholeDegrees > static_cast<std::int64_t>(kMaxGroup)) return std::nullopt;
+    const std::int64_t groups[] = {wholeDegrees, (totalSeconds % 3600) / 60, totalSeconds % 60};
+    std::string packed;
+    for (const std::int64_t group : groups) {
+        packed.push_back(static_cast<char>(static_cast<unsigned char>(group + kPackedDigitBase)));
+    }
+    return packed;
+}
+
+EncodeResult EncodeRecord(const AerodromeRecord& record) {
+    EncodeResult result;
+    const std::string ident = UpperAscii(record.ident);
+    if (ident.size() < 3 || ident.size() > 4) {
+        result.problem = "identifier must have 3 or 4 characters";
+        return result;
+    }
+    for (const char c : ident) {
+        if (!IsIdentifierCharacter(c)) {
+            result.problem = "identifier may hold only letters A-Z and digits";
+            return result;
+        }
+    }
+    std::string text = UpperAscii(record.name);
+    const std::string region = UpperAscii(record.region);
+    if (!region.empty()) text += ' ' + region;
+    text += ' ' + ident;
+    const auto nameLine = CompressLetterPairs(text);
+    if (!nameLine) {
+        result.problem =
+            "name or region holds a character that cannot be stored "
+            "(only upper-case ASCII letters, digits, blanks and ASCII punctuation)";
+        return result;
+    }
+    if (record.variationWestDeg < -99 || record.variationWestDeg > 100) {
+        result.problem = "variation must lie between 99 degrees east and 100 degrees west";
+        return result;
+    }
+    const int variationByte = record.variationWestDeg >= 0
+                                  ? kVariationWestBase + record.variationWestDeg
+                                  : kVariationEastBase - record.variationWestDeg;
+    const auto latitude = PackCoordinate(record.latitudeDeg);
+    if (!latitude || record.latitudeDeg > 90.0) {
+        result.problem = "latitude must lie between 0 and 90 degrees north";
+        return result;
+    }
+    const auto longitude = PackCoordinate(record.longitudeDeg);
+    if (!longitude || record.longitudeDeg > 180.0) {
+        result.problem = "longitude must lie between 0 and 180 degrees west";
+        return result;
+    }
+    const int longitudeDegrees = ByteAt(*longitude, 0) - kPackedDigitBase;
+    if (longitudeDegrees >= 10 && longitudeDegrees <= 19) {
+        // Degrees 10 to 19 give digits starting with "1", which read as three-digit degrees.
+        result.problem = "longitudes from 10 to 19 degrees west cannot be stored";
+        return result;
+    }
+    std::string bytes = *nameLine + "\r\n";
+    bytes.push_back(static_cast<char>(static_cast<unsigned char>(variationByte)));
+    bytes += *latitude + *longitude + "\r\n";
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+std::string EncodeEndRecord() { return std::string(kEndRecordName) + "\r\n"; }
+
+}  // namespace aerlith

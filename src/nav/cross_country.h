@@ -1,0 +1,65 @@
+#pragma once
+// Distance and courses between two aerodromes of the file: great-circle distance on a sphere
+// whose minute of arc is one nautical mile, the initial true course, and the magnetic courses
+// with the variation at each end. West longitudes and west variations are positive.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "nav/aerodrome_search.h"
+
+namespace aerlith {
+
+/// Statute miles per nautical mile.
+inline constexpr double kStatuteMilesPerNauticalMile = 1.152;
+
+/// Arc cosine of `x` in radians, computed as atan(-x / sqrt(-x*x + 1)) + 2*atan(1). The argument
+/// is first brought into -1..1 (rounding can carry it just past either end); -1 gives
+/// kPiPrime, 1 gives 0. nullopt only when `x` is not a number.
+std::optional<double> ArcCosine(double x);
+
+/// One leg between two positions.
+struct Leg {
+    float distanceNm = 0;      ///< rounded to one decimal
+    float distanceSm = 0;      ///< 1.152 times distanceNm, rounded again to one decimal
+    double trueCourseDeg = 0;  ///< initial true course, one decimal, above 0 up to 360
+};
+
+/// Distance and initial true course from origin to destination (degrees, north and west
+/// positive, as held in single precision). nullopt when the distance rounds to 0.0 nautical
+/// miles (the positions coincide), when no course can be worked out (the origin at a pole) or
+/// when a step gives no finite number.
+std::optional<Leg> ComputeLeg(float originLatDeg, float originLonDeg, float destLatDeg,
+                              float destLonDeg);
+
+/// Magnetic course in degrees: the true course plus the variation (west positive), brought into
+/// the range above 0 up to 360 (373 -> 13, -5 -> 355, 0 -> 360) and kept to one decimal.
+/// nullopt for values that are not finite.
+std::optional<double> MagneticCourse(double trueCourseDeg, float variationWestDeg);
+
+/// Outcome of the cross-country function: the entry box text, and whether '=' is disabled
+/// (only for an identifier of the wrong length).
+struct CrossCountryResult {
+    std::string entryText;
+    bool disableEquals = false;
+};
+
+/// The cross-country function: finds the origin and the destination by identifier (one search
+/// each) and writes the result line
+/// "   ORIG  to DEST     Dist = NM/SM (NM/SM)  Initial True Crs = TC    Magnetic Crs = M1 /M2?"
+/// where each identifier keeps its trailing blank and the final "?" is state.noVariationMark.
+/// Refusals: an identifier of the wrong length gives message 78 and disables '='; an unreadable
+/// file message 79; an identifier not found message 37; the same record twice, coincident
+/// positions or a course that cannot be worked out message 30.
+CrossCountryResult ComputeCrossCountry(const std::filesystem::path& file,
+                                       std::string_view originText, std::string_view destText,
+                                       NavState& state);
+
+/// ComputeCrossCountry over the file's bytes already read.
+CrossCountryResult ComputeCrossCountryInBytes(std::string_view fileBytes,
+                                              std::string_view originText,
+                                              std::string_view destText, NavState& state);
+
+}  // namespace aerlith

@@ -1,0 +1,344 @@
+// vdats-tool: lists, checks and writes aerodrome files, so users can keep their own up to date.
+//
+//   vdats-tool list FILE                  records as CSV on standard output
+//   vdats-tool check FILE                 malformed records, count, end record, duplicates
+//   vdats-tool encode CSV FILE            writes a new aerodrome file from CSV
+//   vdats-tool course FILE ORIGIN DEST    the cross-country result line for two identifiers
+//
+// CSV columns (with a header line): identifier,name,variation,latitude,longitude and optionally
+// region. Variation is whole degrees followed by W or E ("14W", "15E"); latitude is degrees
+// north, longitude degrees west, as decimal numbers. Exit status: 0 done and clean, 1 problems
+// found, 2 bad usage or a file that cannot be read or written.
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <limits>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/number_text.h"
+#include "nav/aerodrome_codec.h"
+#include "nav/aerodrome_search.h"
+#include "nav/cross_country.h"
+
+namespace {
+
+using namespace aerlith;
+
+constexpr int kClean = 0;
+constexpr int kProblems = 1;
+constexpr int kUsage = 2;
+constexpr int kMaxDataRecords = kMaxRecords - 1;  // the "99" record takes the last place
+
+int Usage() {
+    std::cerr << "usage: vdats-tool list FILE\n"
+                 "       vdats-tool check FILE\n"
+                 "       vdats-tool encode CSV FILE\n"
+                 "       vdats-tool course FILE ORIGIN DEST\n";
+    return kUsage;
+}
+
+std::string_view Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+/// One CSV row split into fields; quoted fields may hold commas and doubled quotes.
+std::vector<std::string> SplitCsvRow(std::string_view row) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const char c = row[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < row.size() && row[i + 1] == '"') {
+                fields.back() += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                fields.back() += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+std::string Decimal(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6f", static_cast<double>(value));
+    return text;
+}
+
+/// The name line without its identifier and the blanks before it.
+std::string_view NameWithoutIdentifier(std::string_view nameLine) {
+    auto end = nameLine.find_last_not_of(' ');
+    if (end == std::string_view::npos) return {};
+    std::string_view text = nameLine.substr(0, end + 1);
+    text = text.size() > 4 ? text.substr(0, text.size() - 4) : std::string_view{};
+    end = text.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+}
+
+std::optional<std::string> ReadOrComplain(const std::string& path) {
+    auto bytes = ReadAerodromeFile(path);
+    if (!bytes) std::cerr << "vdats-tool: cannot read " << path << "\n";
+    return bytes;
+}
+
+int List(const std::string& path) {
+    const auto bytes = ReadOrComplain(path);
+    if (!bytes) return kUsage;
+    std::cout << "identifier,name,variation,latitude,longitude\n";
+    RecordReader records(*bytes, std::numeric_limits<int>::max());
+    while (const auto record = records.Next()) {
+        const PositionLine position = ReadPositionLine(record->positionLine);
+        std::cout << CsvField(Trim(IdentifierOf(record->nameLine))) << ','
+                  << CsvField(NameWithoutIdentifier(record->nameLine)) << ','
+                  << CsvField(Trim(position.variationText)) << ','
+                  << Decimal(LatitudeFromDigits(DecodeDigits(position.latPacked))) << ','
+                  << Decimal(LongitudeFromDigits(DecodeDigits(position.lonPacked))) << '\n';
+    }
+    return kClean;
+}
+
+/// Problems of one packed coordinate: groups out of range or the wrong number of bytes.
+std::vector<std::string> CoordinateProblems(std::string_view packed, bool longitude) {
+    std::vector<std::string> problems;
+    const char* what = longitude ? "longitude" : "latitude";
+    if (packed.size() != 3 && !(longitude && packed.size() == 2)) {
+        problems.push_back(std::string(what) + " has " + std::to_string(packed.size()) +
+                           " bytes, expected 3");
+        return problems;
+    }
+    for (std::size_t i = 0; i < packed.size(); ++i) {
+        const int group = static_cast<unsigned char>(packed[i]) - kPackedDigitBase;
+        const bool degrees = i == 0;
+        const int most = degrees ? (longitude ? 180 : 90) : 59;
+        if (group < 0 || group > most) {
+            problems.push_back(std::string(what) + (degrees ? " degrees " : " minutes/seconds ") +
+                               std::to_string(group) + " out of range");
+        } else if (degrees && longitude && group >= 10 && group <= 19) {
+            problems.push_back("longitude degrees from 10 to 19 read as three-digit degrees");
+        }
+    }
+    if (longitude && packed.size() == 2 &&
+        static_cast<unsigned char>(packed[0]) - kPackedDigitBase < 100) {
+        problems.push_back("longitude without seconds needs three-digit degrees");
+    }
+    return problems;
+}
+
+std::vector<std::string> RecordProblems(const RawRecord& record, const PositionLine& position) {
+    std::vector<std::string> problems;
+    const std::string ident(Trim(IdentifierOf(record.nameLine)));
+    bool identOk = ident.size() == 3 || ident.size() == 4;
+    for (const char c : ident) {
+        identOk = identOk && ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'));
+    }
+    if (!identOk) problems.push_back("identifier '" + ident + "' is not 3 or 4 letters or digits");
+    for (const char c : record.nameLine) {
+        if (static_cast<unsigned char>(c) < 32) {
+            problems.push_back("name line holds a control character");
+            break;
+        }
+    }
+    if (record.positionLine.empty()) {
+        problems.push_back("empty position line");
+        return problems;
+    }
+    if (static_cast<unsigned char>(record.positionLine[0]) < kVariationEastBase) {
+        problems.push_back("variation byte below 55");
+    }
+    for (auto& problem : CoordinateProblems(position.latPacked, false)) problems.push_back(problem);
+    for (auto& problem : CoordinateProblems(position.lonPacked, true)) problems.push_back(problem);
+    return problems;
+}
+
+int Check(const std::string& path) {
+    const auto bytes = ReadOrComplain(path);
+    if (!bytes) return kUsage;
+    int problemCount = 0;
+    const auto report = [&](int line, const std::string& text) {
+        std::cout << path << ":" << line << ": " << text << "\n";
+        ++problemCount;
+    };
+    std::map<std::string, int> firstLineOf;
+    RecordReader records(*bytes, std::numeric_limits<int>::max());
+    while (const auto record = records.Next()) {
+        const PositionLine position = ReadPositionLine(record->positionLine);
+        for (const auto& problem : RecordProblems(*record, position)) {
+            report(record->nameLineNumber, problem);
+        }
+        const std::string ident(Trim(IdentifierOf(record->nameLine)));
+        const auto [entry, isNew] = firstLineOf.emplace(ident, record->nameLineNumber);
+        if (!isNew) {
+            report(record->nameLineNumber, "duplicate identifier " + ident + " (first at line " +
+                                               std::to_string(entry->second) + ")");
+        }
+    }
+    std::cout << records.Count() << " records\n";
+    switch (records.End()) {
+        case RecordsEnd::kEndRecord:
+            if (records.Count() > kMaxDataRecords) {
+                report(records.EndRecordLine(), "more than " + std::to_string(kMaxDataRecords) +
+                                                    " records: those past it cannot be found");
+            }
+            break;
+        case RecordsEnd::kTruncated:
+            report(records.LinesRead(), "name line without its position line at the end");
+            [[fallthrough]];
+        default:
+            report(records.LinesRead(), "missing end record \"99\" (the file ends here)");
+            break;
+    }
+    if (problemCount == 0) std::cout << "no problems found\n";
+    return problemCount == 0 ? kClean : kProblems;
+}
+
+/// "14W" -> 14, "15E" -> -15, "-3E" -> 3; nullopt for anything else.
+std::optional<int> ParseVariation(std::string_view text) {
+    text = Trim(text);
+    if (text.size() < 2) return std::nullopt;
+    const char letter = text.back();
+    const bool west = letter == 'W' || letter == 'w';
+    if (!west && letter != 'E' && letter != 'e') return std::nullopt;
+    const auto degrees = ConvertNumber(text.substr(0, text.size() - 1));
+    if (!degrees || *degrees != static_cast<double>(static_cast<int>(*degrees)) ||
+        *degrees < -1000.0 || *degrees > 1000.0) {
+        return std::nullopt;
+    }
+    const int whole = static_cast<int>(*degrees);
+    return west ? whole : -whole;
+}
+
+int Encode(const std::string& csvPath, const std::string& outPath) {
+    std::ifstream csv(csvPath, std::ios::binary);
+    if (!csv) {
+        std::cerr << "vdats-tool: cannot read " << csvPath << "\n";
+        return kUsage;
+    }
+    std::string row;
+    if (!std::getline(csv, row)) {
+        std::cerr << csvPath << ": empty file\n";
+        return kProblems;
+    }
+    if (!row.empty() && row.back() == '\r') row.pop_back();
+    std::map<std::string, std::size_t> column;
+    const auto header = SplitCsvRow(row);
+    for (std::size_t i = 0; i < header.size(); ++i) column[std::string(Trim(header[i]))] = i;
+    for (const char* name : {"identifier", "name", "variation", "latitude", "longitude"}) {
+        if (!column.count(name)) {
+            std::cerr << csvPath << ":1: header lacks the column " << name << "\n";
+            return kProblems;
+        }
+    }
+    const bool hasRegion = column.count("region") != 0;
+
+    std::string file;
+    int problems = 0;
+    int records = 0;
+    int lineNumber = 1;
+    std::map<std::string, int> firstLineOf;
+    const auto report = [&](const std::string& text) {
+        std::cerr << csvPath << ":" << lineNumber << ": " << text << "\n";
+        ++problems;
+    };
+    while (std::getline(csv, row)) {
+        ++lineNumber;
+        if (!row.empty() && row.back() == '\r') row.pop_back();
+        if (Trim(row).empty()) continue;
+        const auto fields = SplitCsvRow(row);
+        const auto field = [&](const char* name) -> std::string {
+            const std::size_t index = column[name];
+            return index < fields.size() ? fields[index] : std::string();
+        };
+        AerodromeRecord record;
+        record.ident = std::string(Trim(field("identifier")));
+        record.name = std::string(Trim(field("name")));
+        if (hasRegion) record.region = std::string(Trim(field("region")));
+        const auto variation = ParseVariation(field("variation"));
+        const auto latitude = ConvertNumber(field("latitude"));
+        const auto longitude = ConvertNumber(field("longitude"));
+        if (!variation || !latitude || !longitude) {
+            report("variation, latitude or longitude is not a number of the expected form");
+            continue;
+        }
+        record.variationWestDeg = *variation;
+        record.latitudeDeg = *latitude;
+        record.longitudeDeg = *longitude;
+        const EncodeResult encoded = EncodeRecord(record);
+        if (!encoded.bytes) {
+            report(encoded.problem);
+            continue;
+        }
+        std::string ident = record.ident;
+        for (char& c : ident) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        const auto [entry, isNew] = firstLineOf.emplace(ident, lineNumber);
+        if (!isNew) {
+            report("duplicate identifier " + ident + " (first at line " +
+                   std::to_string(entry->second) + ")");
+            continue;
+        }
+        file += *encoded.bytes;
+        ++records;
+    }
+    if (records > kMaxDataRecords) {
+        report(std::to_string(records) + " records: at most " + std::to_string(kMaxDataRecords) +
+               " can be found");
+    }
+    if (problems > 0) {
+        std::cerr << "vdats-tool: " << problems << " problems; " << outPath << " not written\n";
+        return kProblems;
+    }
+    file += EncodeEndRecord();
+    std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
+    out << file;
+    out.close();
+    if (!out) {
+        std::cerr << "vdats-tool: cannot write " << outPath << "\n";
+        return kUsage;
+    }
+    std::cerr << "vdats-tool: " << records << " records written to " << outPath << "\n";
+    return kClean;
+}
+
+int Course(const std::string& path, const std::string& origin, const std::string& dest) {
+    NavState state;
+    const CrossCountryResult result = ComputeCrossCountry(path, origin, dest, state);
+    std::cout << result.entryText << "\n";
+    return kClean;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 2 && args[0] == "list") return List(args[1]);
+    if (args.size() == 2 && args[0] == "check") return Check(args[1]);
+    if (args.size() == 3 && args[0] == "encode") return Encode(args[1], args[2]);
+    if (args.size() == 4 && args[0] == "course") return Course(args[1], args[2], args[3]);
+    return Usage();
+}
