@@ -2,10 +2,12 @@
 // hidden value boxes and the picture sequence, on the offscreen platform.
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
+#include "app/application.h"
 #include "app/calcs.h"
 #include "app/tables/text_tables.h"
 #include "ui/platform_hooks.h"
@@ -25,6 +27,7 @@ private:
 
 private slots:
     void initTestCase() {
+        aerlith::app::PrepareApplication(*qApp);
         aerlith::ui::SetEndProgram([this] { ++endCount_; });
         QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchX(), 96.0);
     }
@@ -136,6 +139,13 @@ private slots:
         QVERIFY(qAbs(home[1] - 100 * 1.408) < 1);
         QVERIFY(qAbs(home[2] - 9950 * 1.498112) < 1);
         QVERIFY(qAbs(home[3] - 350 * 1.408) < 1);
+    }
+
+    void captionsAreDrawnInTahoma() {
+        // fonts-wine is installed by the setup script; the program loads its Tahoma when the
+        // system has none of its own.
+        QCOMPARE(QFontInfo(calcs_->ButtonPlus1(0)->font()).family(), QStringLiteral("Tahoma"));
+        QCOMPARE(QFontInfo(calcs_->Text2().font()).family(), QStringLiteral("Tahoma"));
     }
 
     void keyZeroIsFirstInTheTabOrder() {
