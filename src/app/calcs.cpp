@@ -38,7 +38,9 @@ void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) 
 }  // namespace
 
 Calcs::Calcs(QString programDirectory, QWidget* parent)
-    : ui::Form(QStringLiteral("calcs"), parent), programDirectory_(std::move(programDirectory)) {
+    : ui::Form(QStringLiteral("calcs"), parent),
+      programDirectory_(std::move(programDirectory)),
+      keypad_(*this, state, keypad::KeypadHooks{[this] { Form_QueryUnload(); }, {}, {}, {}}) {
     // The window's design: member 0 of every control array and the single controls. Key 0 is
     // created first so that it is first in the tab order.
     keypad0_ = new ui::CheckButton(this, QStringLiteral("buttonplus1"), 0);
@@ -120,6 +122,7 @@ void Calcs::Form_Load() {
 
     calcmodd::PaintBackground(kBackgroundColour);
     DrawShadows();
+    keypad_.Attach();
     show();
 }
 

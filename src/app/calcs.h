@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "keypad/calcs_state.h"
+#include "keypad/keypad.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
 #include "ui/form.h"
@@ -45,6 +46,9 @@ public:
     /// The calculator state: entryState, modeLetter, entryHome and the rest.
     keypad::CalcsState state;
 
+    /// The handlers of the keypad, the banks, the value boxes and the entry box.
+    keypad::Keypad& Keys() { return keypad_; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +74,7 @@ private:
     std::int32_t pictureCounter_ = 0;
     QString pictureName_;
     bool closing_ = false;
+    keypad::Keypad keypad_;
 };
 
 }  // namespace aerlith::app

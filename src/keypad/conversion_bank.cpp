@@ -1,0 +1,35 @@
+// The conversion bank: converts the number the entry box starts with and shows the result.
+
+#include "app/tables/text_tables.h"
+#include "calc/conversions.h"
+#include "keypad/keypad.h"
+#include "keypad/keypad_controls.h"
+#include "ui/check_button.h"
+#include "ui/key_ascii.h"
+#include "ui/text_box.h"
+#include "ui/texts.h"
+
+namespace aerlith::keypad {
+
+void Keypad::buttonplus2_Click(int index) {
+    if (ui::CheckButton* equals = Key(kEqualsKey)) equals->setEnabled(true);
+    state_.entryState = ConversionShown;
+    const std::optional<std::string_view> caption = ConversionCaption(index);
+    const std::optional<char> letter = caption ? ModeLetterOf(*caption) : std::nullopt;
+    if (letter) state_.modeLetter = QString(QChar::fromLatin1(*letter));
+    if (entry_ == nullptr) return;
+    state_.editBuffer = entry_->text();
+    // Nothing to convert: the entry box stays as it is, the state and letter are already set.
+    if (state_.editBuffer.isEmpty() || !letter) return;
+    if (const std::optional<std::string> converted =
+            ConvertEntry(*letter, ui::ToStdString(state_.editBuffer))) {
+        entry_->setText(ui::ToQString(*converted));
+    }
+}
+
+void Keypad::buttonplus2_KeyPress(int index, int keyAscii) {
+    if (keyAscii == 'c') Press(Key(kClearKey));
+    if (keyAscii == ui::kKeyEnter) Press(Conversion(index));
+}
+
+}  // namespace aerlith::keypad

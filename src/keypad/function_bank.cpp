@@ -1,0 +1,155 @@
+// The function bank: starting a flight-computer or navigation function (value boxes, field
+// names, prompt) and completing it when '=' is pressed.
+
+#include <QColor>
+#include <QPalette>
+#include <vector>
+
+#include "app/tables/text_tables.h"
+#include "calc/conversions.h"
+#include "keypad/keypad.h"
+#include "keypad/keypad_controls.h"
+#include "ui/calcmodd.h"
+#include "ui/caption_label.h"
+#include "ui/check_button.h"
+#include "ui/image_box.h"
+#include "ui/key_ascii.h"
+#include "ui/text_box.h"
+#include "ui/texts.h"
+
+namespace aerlith::keypad {
+namespace {
+
+// Message-table entries the prompts are built from.
+constexpr int kEnterThe = 42;       // "Enter the "
+constexpr int kTrueCourse = 43;     // " True Course"
+constexpr int kTrueAirspeed = 44;   // " True Airspeed"
+constexpr int kThenClick = 45;      // " then Click the '=' button."
+constexpr int kCourseField = 62;    // " True Course"
+constexpr int kAirspeedField = 63;  // " True Airspeed"
+constexpr int kFirstFunctionCaption = 21;
+
+// The prompt of each function, by mode letter: its first message-table entry and how many value
+// boxes it shows (count code 0: one, 1: two, 3: four).
+struct PromptEntries {
+    char modeLetter;
+    int first;
+    int countCode;
+};
+constexpr std::array<PromptEntries, 9> kPrompts = {{
+    {'w', 66, 1},
+    {'d', 65, 3},
+    {'-', 60, 3},
+    {'y', 56, 1},
+    {'p', 46, 0},
+    {'e', 52, 0},
+    {'s', 50, 1},
+    {'a', 48, 1},
+    {'o', 53, 1},
+}};
+
+struct PromptText {
+    QString entry;
+    std::vector<QString> fieldNames;  ///< of value boxes 0, 1, ...
+};
+
+std::optional<PromptText> BuildPrompt(int first, int countCode) {
+    const auto e = [](int entry) { return ui::MessageText(entry); };
+    switch (countCode) {
+        case 0:
+            return PromptText{e(kEnterThe) + e(first) + e(kThenClick) + QStringLiteral("    "),
+                              {e(first)}};
+        case 1:
+            return PromptText{e(kEnterThe) + e(first) + QStringLiteral(" and the ") + e(first + 1) +
+                                  e(kThenClick),
+                              {e(first), e(first + 1)}};
+        case 3:
+            return PromptText{e(kEnterThe) + e(kTrueCourse) + QStringLiteral(", ") +
+                                  e(kTrueAirspeed) + QStringLiteral(", ") + e(first) +
+                                  QStringLiteral(" and ") + e(first + 1) + e(kThenClick),
+                              {e(kCourseField), e(kAirspeedField), e(first), e(first + 1)}};
+        default:
+            return std::nullopt;
+    }
+}
+
+bool HoldsText(const ui::TextBox* box) { return box != nullptr && !box->text().isEmpty(); }
+
+}  // namespace
+
+void Keypad::buttonplus3_Click(int index) {
+    if (ui::CheckButton* equals = Key(kEqualsKey)) equals->setEnabled(true);
+    state_.entryState = FunctionPending;
+    ClearValueBoxes();
+    SetKeysEnabled(false);
+    if (picture_ != nullptr) picture_->hide();
+    if (index < 0 || index >= kFunctionCount) return;
+    const std::optional<char> letter = ModeLetterOf(Message(kFirstFunctionCaption + index));
+    if (!letter) return;
+    state_.modeLetter = QString(QChar::fromLatin1(*letter));
+    for (const PromptEntries& prompt : kPrompts) {
+        if (prompt.modeLetter == *letter) ShowPrompt(prompt.first, prompt.countCode);
+    }
+}
+
+void Keypad::buttonplus3_KeyPress(int index, int keyAscii) {
+    if (keyAscii == 'c') Press(Key(kClearKey));
+    if (keyAscii == ui::kKeyEnter) Press(Function(index));
+}
+
+void Keypad::ShowPrompt(int first, int countCode) {
+    for (int i = 0; i <= countCode && i < kValueBoxCount; ++i) {
+        if (ui::TextBox* box = ValueBox(i)) box->show();
+        if (ui::CaptionLabel* label = Label(i)) label->show();
+        if (ui::CaptionLabel* shadow = Label(i + kValueBoxCount)) shadow->show();
+    }
+    FocusIfAvailable(ValueBox(0));
+    if (entry_ != nullptr) {
+        QPalette palette = entry_->palette();
+        palette.setColor(QPalette::Base, QColor(250, 250, 250));
+        entry_->setPalette(palette);
+    }
+    // The field names are written through the shared module, which works on the current form.
+    ui::calcmodd::State().CurrentForm = &form_;
+    const std::optional<PromptText> prompt = BuildPrompt(first, countCode);
+    if (!prompt) return;
+    if (entry_ != nullptr) entry_->setText(prompt->entry);
+    for (std::size_t i = 0; i < prompt->fieldNames.size(); ++i) {
+        const auto box = static_cast<std::int32_t>(i);
+        ui::calcmodd::SetCaptionPair(2, box, box + kValueBoxCount, prompt->fieldNames[i]);
+    }
+}
+
+void Keypad::CompleteFunction() {
+    const QString& letter = state_.modeLetter;
+    if (letter == QLatin1String("p")) {
+        if (HoldsText(ValueBox(0)) && hooks_.lookUpAerodrome) hooks_.lookUpAerodrome();
+        return;
+    }
+    if (letter == QLatin1String("y")) {
+        if (HoldsText(ValueBox(0)) && HoldsText(ValueBox(1)) && hooks_.crossCountry) {
+            hooks_.crossCountry();
+        }
+        return;
+    }
+    if (letter.size() != 1) return;
+
+    ValueBoxTexts boxes;
+    for (int i = 0; i < kValueBoxCount; ++i) {
+        if (const ui::TextBox* box = ValueBox(i)) {
+            boxes[static_cast<std::size_t>(i)] = ui::ToStdString(box->text());
+        }
+    }
+    const ValueBoxTexts typed = boxes;
+    const std::optional<std::string> line =
+        CompleteFlightFunction(letter.front().toLatin1(), boxes, flight_);
+    // A refused box now shows the range message.
+    for (int i = 0; i < kValueBoxCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        ui::TextBox* box = ValueBox(i);
+        if (box != nullptr && boxes[at] != typed[at]) box->setText(ui::ToQString(boxes[at]));
+    }
+    if (line && entry_ != nullptr) entry_->setText(ui::ToQString(*line));
+}
+
+}  // namespace aerlith::keypad
