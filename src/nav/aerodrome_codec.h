@@ -64,8 +64,10 @@ public:
     explicit RecordReader(std::string_view bytes, int limit = kMaxRecords)
         : lines_(bytes), limit_(limit) {}
 
-    /// The next record; nullopt once reading has ended (see End()).
-    std::optional<RawRecord> Next();
+    /// The next record, valid until the following call; nullptr once reading has ended (see
+    /// End()). The record's buffers are reused from call to call, so a scan allocates nothing
+    /// per record.
+    const RawRecord* Next();
 
     RecordsEnd End() const { return end_; }
     /// Records returned so far.
@@ -81,12 +83,16 @@ private:
     int examined_ = 0;  // name lines read, the "99" one included
     int count_ = 0;
     int endRecordLine_ = 0;
+    RawRecord current_;
     RecordsEnd end_ = RecordsEnd::kNotYet;
 };
 
 /// Name-line decoding: bytes up to 90 stand for themselves; a byte b from 91 to 255 stands for
 /// the two letters of letter-pair table entry b - 90 (91 -> "ON", 255 -> "KE").
 std::string ExpandLetterPairs(std::string_view line);
+
+/// ExpandLetterPairs into `text`, replacing what it held (its storage is reused).
+void ExpandLetterPairsInto(std::string_view line, std::string& text);
 
 /// The decoded parts of a position line.
 struct PositionLine {

@@ -1,5 +1,6 @@
 #include "nav/aerodrome_search.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <system_error>
@@ -21,12 +22,12 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+std::string UpperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
-    return lower;
+    return upper;
 }
 
 std::string_view LastThree(std::string_view text) {
@@ -36,16 +37,20 @@ std::string_view LastThree(std::string_view text) {
 /// How a record answers a query, best first.
 enum class Match { kIdentifier, kLastThree, kName, kNone };
 
-/// `lowerQuery` is the query trimmed and lowered; `queryLength` its length as given.
-Match MatchOf(std::string_view nameLine, std::string_view lowerQuery, std::size_t queryLength) {
-    const std::string name = LowerAscii(TrimBlanks(nameLine));
+/// Matching without regard to case. A decoded name line holds no lower-case letter (bytes up to
+/// 90 stand for themselves and every letter pair is upper case), so comparing it with the
+/// upper-cased query is the same as comparing both lowered, with no copy of the name per record.
+/// `upperQuery` is the query trimmed and upper-cased; `queryLength` its length as given.
+Match MatchOf(std::string_view nameLine, std::string_view upperQuery, std::size_t queryLength) {
+    const std::string_view name = TrimBlanks(nameLine);
     if (name.empty()) return Match::kNone;
-    if ((queryLength == 3 || queryLength == 4) && LastThree(name) == LastThree(lowerQuery)) {
-        const std::string ident = LowerAscii(TrimBlanks(IdentifierOf(nameLine)));
-        return ident == lowerQuery ? Match::kIdentifier : Match::kLastThree;
+    if ((queryLength == 3 || queryLength == 4) && LastThree(name) == LastThree(upperQuery)) {
+        const std::string_view ident =
+            TrimBlanks(name.substr(name.size() - std::min<std::size_t>(name.size(), 4)));
+        return ident == upperQuery ? Match::kIdentifier : Match::kLastThree;
     }
     // An empty query is contained in every name, as the look-up has always treated it.
-    return name.find(lowerQuery) != std::string::npos ? Match::kName : Match::kNone;
+    return name.find(upperQuery) != std::string_view::npos ? Match::kName : Match::kNone;
 }
 
 std::string CandidateEntryText(const RawRecord& record) {
@@ -58,7 +63,8 @@ std::string CandidateEntryText(const RawRecord& record) {
 }
 
 void MarkMissingVariation(std::string_view variationText, NavState& state) {
-    if (variationText.empty()) state.noVariationMark = "?";
+    // Written as one character: GCC 12 gives a false -Wrestrict warning for = "?".
+    if (variationText.empty()) state.noVariationMark.assign(1, '?');
 }
 
 }  // namespace
@@ -83,7 +89,8 @@ std::optional<std::string> ReadAerodromeFile(const std::filesystem::path& file) 
 }
 
 bool NameMatches(std::string_view nameLine, std::string_view query) {
-    return MatchOf(nameLine, LowerAscii(TrimBlanks(query)), query.size()) != Match::kNone;
+    return MatchOf(UpperAscii(nameLine), UpperAscii(TrimBlanks(query)), query.size()) !=
+           Match::kNone;
 }
 
 LookUpResult LookUpByName(const std::filesystem::path& file, std::string_view query,
@@ -95,10 +102,10 @@ LookUpResult LookUpByName(const std::filesystem::path& file, std::string_view qu
 
 LookUpResult LookUpByNameInBytes(std::string_view fileBytes, std::string_view query,
                                  const CandidateQuestion& acceptCandidate) {
-    const std::string lowerQuery = LowerAscii(TrimBlanks(query));
+    const std::string upperQuery = UpperAscii(TrimBlanks(query));
     RecordReader records(fileBytes);
-    while (const auto record = records.Next()) {
-        if (MatchOf(record->nameLine, lowerQuery, query.size()) == Match::kNone) continue;
+    while (const RawRecord* record = records.Next()) {
+        if (MatchOf(record->nameLine, upperQuery, query.size()) == Match::kNone) continue;
         std::string candidate = CandidateEntryText(*record);
         if (acceptCandidate && acceptCandidate(candidate))
             return LookUpResult{std::move(candidate)};
@@ -121,24 +128,24 @@ FindResult FindAerodrome(const std::filesystem::path& file, std::string_view que
 
 FindResult FindAerodromeInBytes(std::string_view fileBytes, std::string_view query,
                                 NavState& state) {
-    const std::string lowerQuery = LowerAscii(TrimBlanks(query));
+    const std::string upperQuery = UpperAscii(TrimBlanks(query));
     // Blanks alone would be contained in every name and pick the first record of the file.
-    if (!IsIdentifierQueryLength(query) || lowerQuery.empty()) return WrongIdentifierLength{};
+    if (!IsIdentifierQueryLength(query) || upperQuery.empty()) return WrongIdentifierLength{};
 
     std::optional<RawRecord> byIdentifier;
     std::optional<RawRecord> byLastThree;
     std::optional<RawRecord> byName;
     std::optional<std::string_view> lastPositionLine;
     RecordReader records(fileBytes);
-    while (auto record = records.Next()) {
+    while (const RawRecord* record = records.Next()) {
         lastPositionLine = record->positionLine;
-        const Match match = MatchOf(record->nameLine, lowerQuery, query.size());
+        const Match match = MatchOf(record->nameLine, upperQuery, query.size());
         if (match == Match::kIdentifier) {
-            byIdentifier = std::move(record);
+            byIdentifier = *record;
             break;
         }
-        if (match == Match::kLastThree && !byLastThree) byLastThree = std::move(record);
-        if (match == Match::kName && !byName) byName = std::move(record);
+        if (match == Match::kLastThree && !byLastThree) byLastThree = *record;
+        if (match == Match::kName && !byName) byName = *record;
     }
 
     const std::optional<RawRecord>& chosen =
