@@ -4,9 +4,12 @@
 #include <QDir>
 #include <QKeyEvent>
 
+#include "app/endbox.h"
 #include "app/tables/text_tables.h"
 #include "calc/number_text.h"
 #include "ui/calcmodd.h"
+#include "ui/cibox.h"
+#include "ui/hover.h"
 #include "ui/key_ascii.h"
 #include "ui/platform_hooks.h"
 #include "ui/texts.h"
@@ -122,6 +125,7 @@ void Calcs::Form_Load() {
 
     calcmodd::PaintBackground(kBackgroundColour);
     DrawShadows();
+    AttachPointerHandlers();
     keypad_.Attach();
     show();
 }
@@ -233,12 +237,100 @@ void Calcs::Timer1_Timer() {
     image3_->LoadPicture(ProgramFile(pictureName_));
 }
 
+void Calcs::AttachPointerHandlers() {
+    // The value-box labels are blank while the picture shows; the pointer over the picture is
+    // over the picture, not over a label nobody sees.
+    image3_->raise();
+    auto* background = new ui::PointerWatch(*this, ui::WatchedMoves::OverBackground);
+    connect(background, &ui::PointerWatch::PointerMoved, this, &Calcs::Form_MouseMove);
+    auto* entry = new ui::PointerWatch(*text2_, ui::WatchedMoves::All);
+    connect(entry, &ui::PointerWatch::PointerMoved, this, &Calcs::Text2_MouseMove);
+    for (int i = 0; i <= 7; ++i) {
+        if (ui::CaptionLabel* label = Label2(i)) {
+            connect(label, &ui::CaptionLabel::PointerMoved, this,
+                    [this, i] { label2_MouseMove(i); });
+        }
+    }
+    using MoveHandler = void (Calcs::*)(int);
+    using UpHandler = void (Calcs::*)(int, int);
+    struct Bank {
+        const char* arrayName;
+        MoveHandler move;
+        UpHandler up;
+    };
+    const Bank banks[] = {
+        {"buttonplus1", &Calcs::buttonplus1_MouseMove, &Calcs::buttonplus1_MouseUp},
+        {"buttonplus2", &Calcs::buttonplus2_MouseMove, &Calcs::buttonplus2_MouseUp},
+        {"buttonplus3", &Calcs::buttonplus3_MouseMove, &Calcs::buttonplus3_MouseUp},
+    };
+    for (const Bank& bank : banks) {
+        for (ui::Control* control : Array(QString::fromLatin1(bank.arrayName))) {
+            auto* button = dynamic_cast<ui::CheckButton*>(control);
+            if (button == nullptr) continue;
+            const int index = button->Index();
+            connect(button, &ui::CheckButton::PointerMoved, this,
+                    [this, move = bank.move, index] { (this->*move)(index); });
+            connect(
+                button, &ui::CheckButton::MouseUp, this,
+                [this, up = bank.up, index](int mouseButton) { (this->*up)(index, mouseButton); });
+            // A locked button takes no pointer events: the pointer over it is over the window.
+            auto* locked = new ui::PointerWatch(*button, ui::WatchedMoves::WhileDisabled);
+            connect(locked, &ui::PointerWatch::PointerMoved, this, &Calcs::Form_MouseMove);
+        }
+    }
+}
+
+void Calcs::buttonplus1_MouseMove(int index) {
+    calcmodd::ClearUnderlines(*this);
+    if (ui::CheckButton* button = ButtonPlus1(index)) calcmodd::UnderlineControl(*button);
+}
+
+void Calcs::buttonplus2_MouseMove(int index) {
+    calcmodd::ClearUnderlines(*this);
+    if (ui::CheckButton* button = ButtonPlus2(index)) calcmodd::UnderlineControl(*button);
+}
+
+void Calcs::buttonplus3_MouseMove(int index) {
+    calcmodd::ClearUnderlines(*this);
+    if (ui::CheckButton* button = ButtonPlus3(index)) calcmodd::UnderlineControl(*button);
+}
+
+void Calcs::Form_MouseMove() { calcmodd::ClearUnderlines(*this); }
+
+void Calcs::Text2_MouseMove() { calcmodd::ClearUnderlines(*this); }
+
+void Calcs::label2_MouseMove(int /*index*/) { calcmodd::ClearUnderlines(*this); }
+
+void Calcs::buttonplus1_MouseUp(int index, int button) {
+    ShowContextHelp(ui::HelpBank::Keypad, index, button);
+}
+
+void Calcs::buttonplus2_MouseUp(int index, int button) {
+    ShowContextHelp(ui::HelpBank::Conversions, index, button);
+}
+
+void Calcs::buttonplus3_MouseUp(int index, int button) {
+    ShowContextHelp(ui::HelpBank::Functions, index, button);
+}
+
+void Calcs::ShowContextHelp(ui::HelpBank bank, int index, int button) {
+    if (button != ui::kRightButton) return;
+    const ui::HelpEntries help = ui::ContextHelpEntries(bank, index);
+    ui::ShowInfoBox(ui::MessageText(help.text) + ui::MessageText(help.closing),
+                    ui::MessageText(help.title));
+    repaint();
+}
+
 void Calcs::Form_QueryUnload() {
     if (closing_) return;
     closing_ = true;
+    // The aerodrome file is opened and closed within each search, so no file is open here.
     timer1_.stop();
     hide();
-    ui::EndProgram();
+    Endbox endbox(programDirectory_);
+    endbox.Form_Load();
+    // The thank-you window ends the program as it closes.
+    endbox.ShowModal();
 }
 
 void Calcs::keyPressEvent(QKeyEvent* event) {

@@ -11,6 +11,7 @@
 #include "keypad/keypad.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
+#include "ui/context_help.h"
 #include "ui/form.h"
 #include "ui/image_box.h"
 #include "ui/text_box.h"
@@ -30,6 +31,21 @@ public:
     void Form_QueryUnload();
     /// One tick of the picture timer.
     void Timer1_Timer();
+
+    /// Hover feedback: the bank button under the pointer alone is underlined; the background
+    /// (a locked button counts as background), the entry box and the value-box labels clear
+    /// every underline; the value boxes and the picture leave it as it is.
+    void buttonplus1_MouseMove(int index);
+    void buttonplus2_MouseMove(int index);
+    void buttonplus3_MouseMove(int index);
+    void Form_MouseMove();
+    void Text2_MouseMove();
+    void label2_MouseMove(int index);
+    /// Mouse button `button` (1 left, 2 right) released over a bank button: the right one shows
+    /// the bank's help in the message box and changes nothing else.
+    void buttonplus1_MouseUp(int index, int button);
+    void buttonplus2_MouseUp(int index, int button);
+    void buttonplus3_MouseUp(int index, int button);
 
     ui::TextBox& Text2() { return *text2_; }
     ui::TextBox* Text1(int index) const;
@@ -59,6 +75,8 @@ private:
     void LayOutFunctionBank();
     void LayOutValueBoxes();
     void DrawShadows();
+    void AttachPointerHandlers();
+    void ShowContextHelp(ui::HelpBank bank, int index, int button);
 
     QString programDirectory_;
     // Member 0 of each control array and the single controls, as the window's design has them.

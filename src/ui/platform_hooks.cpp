@@ -21,6 +21,11 @@ EndProgramFunction& EndFunction() {
     return function;
 }
 
+ModalObserver& Observer() {
+    static ModalObserver observer;
+    return observer;
+}
+
 }  // namespace
 
 void OpenWebAddress(const QString& address) {
@@ -39,6 +44,16 @@ OpenWebAddressFunction SetOpenWebAddress(OpenWebAddressFunction function) {
 EndProgramFunction SetEndProgram(EndProgramFunction function) {
     EndProgramFunction previous = EndFunction();
     EndFunction() = function ? std::move(function) : LeaveEventLoop;
+    return previous;
+}
+
+void ModalShown(Form& modal) {
+    if (Observer()) Observer()(modal);
+}
+
+ModalObserver SetModalObserver(ModalObserver observer) {
+    ModalObserver previous = Observer();
+    Observer() = std::move(observer);
     return previous;
 }
 

@@ -68,6 +68,8 @@ int main(int argc, char* argv[]) {
     aerlith::ui::SetEndProgram([&runner] { runner.ProgramEnded(); });
     aerlith::ui::SetOpenWebAddress(
         [&runner](const QString& address) { runner.WebAddressOpened(address.toStdString()); });
+    aerlith::ui::SetModalObserver(
+        [&runner](aerlith::ui::Form& modal) { runner.ModalShown(modal); });
 
     calcs.Form_Load();
     calcs.Timer1().stop();

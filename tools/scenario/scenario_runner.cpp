@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <QTimer>
 #include <istream>
 #include <ostream>
 
 #include "app/calcs.h"
+#include "ui/caption_label.h"
+#include "ui/cibox.h"
 
 namespace aerlith::scenario {
 namespace {
@@ -95,6 +98,14 @@ void SendKeystroke(const Keystroke& keystroke, QWidget* fallback) {
 
 QPoint BackgroundPoint() { return QPoint(3, 3); }
 
+// Where a key for a modal window goes: its focused control, or the window itself.
+QWidget* KeyReceiverOf(ui::ModalForm& modal) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus->window() != &modal) focus = modal.focusWidget();
+    if (focus == nullptr || !focus->isVisible()) return &modal;
+    return focus;
+}
+
 }  // namespace
 
 std::string Bracketed(const std::string& text) {
@@ -124,6 +135,75 @@ void ScenarioRunner::ProgramEnded() {
 
 void ScenarioRunner::WebAddressOpened(const std::string& address) {
     PrintLine("open-url: " + Bracketed(address));
+}
+
+void ScenarioRunner::ModalShown(ui::Form& modal) {
+    const std::string caption = Bracketed(modal.windowTitle().toStdString());
+    if (const auto* box = dynamic_cast<const ui::Cibox*>(&modal)) {
+        PrintLine("modal: cibox caption=" + caption +
+                  " text=" + Bracketed(box->Text().toStdString()) +
+                  " layout=" + (box->IsLongLayout() ? "long" : "short"));
+    } else {
+        PrintLine("modal: " + modal.Name().toStdString() + " caption=" + caption);
+    }
+    const QPointer<ui::ModalForm> waiting(qobject_cast<ui::ModalForm*>(&modal));
+    // The replies go in once the window's own wait has begun, as a user's would.
+    QTimer::singleShot(0, &modal, [this, waiting] { AnswerModal(waiting); });
+}
+
+void ScenarioRunner::AnswerModal(const QPointer<ui::ModalForm>& modal) {
+    while (modal != nullptr && !modal->IsUnloaded() && !ended_) {
+        if (replies_.empty()) {
+            modal->close();
+            Settle();
+            return;
+        }
+        const Reply reply = replies_.front();
+        replies_.pop_front();
+        ApplyReply(*modal, reply);
+        Settle();
+    }
+}
+
+void ScenarioRunner::ApplyReply(ui::ModalForm& modal, Reply reply) {
+    switch (reply) {
+        case Reply::Ok:
+        case Reply::Skip: {
+            // A button the window does not show cannot be clicked: the reply is used up.
+            ui::Control* button =
+                modal.Member(QStringLiteral("buttonplus1"), reply == Reply::Ok ? 0 : 1);
+            if (button != nullptr && button->Widget().isVisible()) {
+                QWidget& widget = button->Widget();
+                QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, widget.rect().center());
+            }
+            return;
+        }
+        case Reply::Enter:
+            QTest::sendKeyEvent(QTest::Click, KeyReceiverOf(modal), Qt::Key_Return,
+                                QStringLiteral("\r"), Qt::NoModifier);
+            return;
+        case Reply::Esc:
+            QTest::sendKeyEvent(QTest::Click, KeyReceiverOf(modal), Qt::Key_Escape, QChar(27),
+                                Qt::NoModifier);
+            return;
+        case Reply::Click: {
+            // The middle of the part of the text that lies inside the window, clicked on whatever
+            // is on top there.
+            const ui::Control* text = modal.Member(QStringLiteral("Label1"), 0);
+            if (text == nullptr) return;
+            const QRect shown = text->Widget().geometry().intersected(modal.rect());
+            if (shown.isEmpty()) return;
+            const QPoint point = shown.center();
+            QWidget* target = modal.childAt(point);
+            if (target == nullptr) target = &modal;
+            QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier,
+                              target->mapFrom(&modal, point));
+            return;
+        }
+        case Reply::Close:
+            modal.close();
+            return;
+    }
 }
 
 void ScenarioRunner::Settle(int milliseconds) {
@@ -200,7 +280,7 @@ void ScenarioRunner::Execute(const Command& command) {
                 }
                 Settle();
             },
-            [&](const Answer&) {},
+            [&](const Answer& answer) { replies_.push_back(answer.reply); },
             [&](const Tick&) {
                 calcs.Timer1_Timer();
                 Settle();

@@ -1,10 +1,13 @@
 #pragma once
 // Runs scenario commands against the real main window through real input events.
 
+#include <QPointer>
+#include <deque>
 #include <iosfwd>
 #include <string>
 
 #include "scenario_parser.h"
+#include "ui/modal_form.h"
 
 namespace aerlith::app {
 class Calcs;
@@ -24,9 +27,14 @@ public:
     void ProgramEnded();
     /// The program asked to open a web address.
     void WebAddressOpened(const std::string& address);
+    /// A modal window was shown: print its `modal:` line and answer it from inside its wait
+    /// with the queued replies, closing it by its close box when none is left.
+    void ModalShown(ui::Form& modal);
 
 private:
     void Execute(const Command& command);
+    void AnswerModal(const QPointer<ui::ModalForm>& modal);
+    void ApplyReply(ui::ModalForm& modal, Reply reply);
     void Settle(int milliseconds = 0);
     void PrintLine(const std::string& line);
 
@@ -34,6 +42,7 @@ private:
     std::ostream& out_;
     std::string startDirectory_;
     bool ended_ = false;
+    std::deque<Reply> replies_;
 };
 
 /// A text as printed: between brackets, carriage returns as \r and line feeds as \n.
