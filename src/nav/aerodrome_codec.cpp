@@ -1,5 +1,6 @@
 #include "nav/aerodrome_codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -92,9 +93,13 @@ bool IsIdentifierCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' 
 std::optional<std::string_view> LineReader::Next() {
     if (position_ >= bytes_.size()) return std::nullopt;
     const std::size_t start = position_;
-    // A plain loop: find_first_of with a two-byte set calls memchr once per byte of the file.
-    std::size_t end = start;
-    while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n') ++end;
+    // The next carriage return and the next line feed are each searched for (memchr) only once
+    // the reader has passed the last one found, so either kind of file is scanned once.
+    if (carriageReturnEnd_ <= start) {
+        carriageReturnEnd_ = std::min(bytes_.find('\r', start), bytes_.size()) + 1;
+    }
+    if (lineFeedEnd_ <= start) lineFeedEnd_ = std::min(bytes_.find('\n', start), bytes_.size()) + 1;
+    const std::size_t end = std::min(carriageReturnEnd_, lineFeedEnd_) - 1;
     ++lineNumber_;
     if (end == bytes_.size()) {
         position_ = bytes_.size();

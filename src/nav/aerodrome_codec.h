@@ -37,6 +37,10 @@ public:
 private:
     std::string_view bytes_;
     std::size_t position_ = 0;
+    // One past the next carriage return and line feed found (the end of the bytes when there
+    // is none); 0 until searched. Searched again once the reader has passed them.
+    std::size_t carriageReturnEnd_ = 0;
+    std::size_t lineFeedEnd_ = 0;
     int lineNumber_ = 0;
 };
 

@@ -19,11 +19,6 @@ namespace {
 const std::string kNotFound = "Sorry, that location was not found. - End of Database";
 const std::string kUnreadable = "Sorry, the aerodrome database vdats.tst could not be read.";
 
-TEST(Messages, SearchTextsAreTheTableEntries) {
-    EXPECT_EQ(Message(37), kNotFound);
-    EXPECT_EQ(Message(79), kUnreadable);
-}
-
 TEST(NameMatches, LastThreeLettersOrContainedText) {
     struct Case {
         const char* name;

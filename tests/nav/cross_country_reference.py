@@ -100,6 +100,8 @@ CASES = [
     ('across the equator', ((0, 30, 0), (80, 0, 0)), ((0, 0, 0), (79, 30, 0))),
     ('half the world along the equator', ((0, 0, 0), (0, 0, 0)), ((0, 0, 0), (180, 0, 0))),
     ('one second apart', ((45, 0, 0), (75, 0, 0)), ((45, 0, 1), (75, 0, 0))),
+    # 10.03 NM: sm is 1.152 times the rounded 10.0 (11.52 -> 11.5), not 11.56 -> 11.6.
+    ('ten minutes two seconds north', ((45, 0, 0), (75, 0, 0)), ((45, 10, 2), (75, 0, 0))),
     ('six seconds apart', ((45, 0, 0), (75, 0, 0)), ((45, 0, 6), (75, 0, 0))),
     ('same position', CYOW, CYOW),
 ]

@@ -10,6 +10,7 @@
 // north, longitude degrees west, as decimal numbers. Exit status: 0 done and clean, 1 problems
 // found, 2 bad usage or a file that cannot be read or written.
 
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
