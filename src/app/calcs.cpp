@@ -62,6 +62,10 @@ Calcs::Calcs(QString programDirectory, QWidget* parent)
     DeclareArray(*image3_);
     setWindowIcon(QIcon(ProgramFile(QStringLiteral("icon16.png"))));
     connect(&timer1_, &QTimer::timeout, this, &Calcs::Timer1_Timer);
+    keypad_.Hooks().showInfoBox = [](const QString& text, const QString& title) {
+        ui::ShowInfoBox(text, title);
+        return static_cast<int>(calcmodd::BoxAnswer());
+    };
 }
 
 Calcs::~Calcs() {

@@ -1,5 +1,6 @@
 #include "ui/modal_form.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QPointer>
 
@@ -9,6 +10,7 @@ namespace aerlith::ui {
 
 void ModalForm::ShowModal() {
     if (unloaded_) return;
+    const QPointer<QWidget> previous = QApplication::activeWindow();
     setWindowModality(Qt::ApplicationModal);
     show();
     activateWindow();
@@ -19,6 +21,8 @@ void ModalForm::ShowModal() {
     connect(this, &ModalForm::Unloaded, &wait, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &wait, &QEventLoop::quit);
     wait.exec(QEventLoop::DialogExec);
+    // Keys go back to the window the user came from, whatever the platform activates next.
+    if (previous != nullptr && previous->isVisible()) previous->activateWindow();
 }
 
 bool ModalForm::Unload() {

@@ -200,6 +200,18 @@ private slots:
         QCOMPARE(helpShowings_, 0);
     }
 
+    void keypadAsksThroughTheBox() {
+        // The box is closed by Esc, which answers 2 whatever was there before.
+        aerlith::ui::calcmodd::BoxAnswer() = 0;
+        const int answer =
+            calcs_->Keys().Hooks().showInfoBox(QStringLiteral("Do you want this one?      "),
+                                               QStringLiteral("Possible choice found."));
+        QCOMPARE(answer, 2);
+        QCOMPARE(helpShowings_, 1);
+        QCOMPARE(helpCaption_, QStringLiteral("Possible choice found.   "));
+        QVERIFY(!helpLong_);
+    }
+
     void helpLeavesThePendingFunctionAlone() {
         StartPressureAltitude();
         QTest::keyClicks(calcs_->Text1(0), QStringLiteral("29.42"));
@@ -208,6 +220,8 @@ private slots:
         QCOMPARE(calcs_->Text1(0)->text(), QStringLiteral("29.42"));
         QTest::mouseClick(calcs_->ButtonPlus3(4), Qt::RightButton);
         QCOMPARE(helpShowings_, 1);
+        // Keys go to the main window again once the box has closed.
+        QTRY_COMPARE(QApplication::activeWindow(), calcs_.get());
         QCOMPARE(calcs_->Text2().text(), entry);
         QCOMPARE(calcs_->state.entryState, 3);
         QCOMPARE(calcs_->state.modeLetter, mode);
