@@ -62,7 +62,7 @@ enum class RecordsEnd {
 
 /// Reads records in file order until the "99" record, the physical end of the bytes or `limit`
 /// records, whichever comes first (the "99" record counts towards the limit). Never reads stale
-/// data: at the physical end it simply stops.
+/// data: at the physical end it simply stops. The bytes must outlive the reader and its records.
 class RecordReader {
 public:
     explicit RecordReader(std::string_view bytes, int limit = kMaxRecords)
