@@ -138,12 +138,6 @@ private slots:
         QCOMPARE(Underlined(), underlined);
     }
 
-    void hoverLeavesTheAccessKeyCaption() {
-        MoveOnto(QStringLiteral("func 5"));
-        QCOMPARE(calcs_->ButtonPlus3(5)->text(), QStringLiteral("Pr&essure Altitude"));
-        QVERIFY(calcs_->ButtonPlus3(5)->font().underline());
-    }
-
     void rightClickShowsTheBanksHelp_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
