@@ -66,6 +66,8 @@ Calcs::Calcs(QString programDirectory, QWidget* parent)
         ui::ShowInfoBox(text, title);
         return static_cast<int>(calcmodd::BoxAnswer());
     };
+    keypad_.Hooks().lookUpAerodrome = [this] { LookUpByName(); };
+    keypad_.Hooks().crossCountry = [this] { ComputeCrossCountry(); };
 }
 
 Calcs::~Calcs() {

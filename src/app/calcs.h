@@ -9,6 +9,7 @@
 
 #include "keypad/calcs_state.h"
 #include "keypad/keypad.h"
+#include "nav/aerodrome_search.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
 #include "ui/context_help.h"
@@ -41,6 +42,12 @@ public:
     void Form_MouseMove();
     void Text2_MouseMove();
     void label2_MouseMove(int index);
+    /// The look-up by part of a name (mode letter p): each candidate is shown in the entry box
+    /// and offered in the message box; the function ends with '=' disabled.
+    void LookUpByName();
+    /// Distance and courses between the aerodromes named in value boxes 0 and 1 (mode letter y).
+    void ComputeCrossCountry();
+
     /// Mouse button `button` (1 left, 2 right) released over a bank button: the right one shows
     /// the bank's help in the message box and changes nothing else.
     void buttonplus1_MouseUp(int index, int button);
@@ -92,6 +99,7 @@ private:
     std::int32_t pictureCounter_ = 0;
     QString pictureName_;
     bool closing_ = false;
+    NavState navState_;
     keypad::Keypad keypad_;
 };
 

@@ -7,10 +7,31 @@
 #include "ui/platform_hooks.h"
 
 namespace aerlith::ui {
+namespace {
+
+// The window the user came from. Activation is delivered late on some platforms, so right after
+// another modal window closed the active window may still be that one, or none at all: then the
+// visible window that is not modal is the one to go back to.
+QWidget* WindowToReturnTo(const QWidget& modal) {
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active != &modal && active->isVisible() &&
+        qobject_cast<ModalForm*>(active) == nullptr) {
+        return active;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != &modal && window->isVisible() &&
+            qobject_cast<ModalForm*>(window) == nullptr) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 void ModalForm::ShowModal() {
     if (unloaded_) return;
-    const QPointer<QWidget> previous = QApplication::activeWindow();
+    const QPointer<QWidget> previous = WindowToReturnTo(*this);
     setWindowModality(Qt::ApplicationModal);
     show();
     activateWindow();

@@ -1,11 +1,15 @@
 # Runs one scenario file through the scenario runner and compares what it prints with the
 # expected text, byte for byte. Called as
-#   cmake -DRUNNER=... -DSCENARIO=... -DEXPECTED=... -DWORKDIR=... -P run_scenario.cmake
+#   cmake -DRUNNER=... -DSCENARIO=... -DEXPECTED=... -DWORKDIR=... [-DDATA=...] -P run_scenario.cmake
 
 # The runner sets up its own fixed offscreen screen only when no platform is chosen.
 unset(ENV{QT_QPA_PLATFORM})
+set(dataArguments "")
+if(DATA)
+    set(dataArguments --data ${DATA})
+endif()
 execute_process(
-    COMMAND ${RUNNER} ${SCENARIO}
+    COMMAND ${RUNNER} ${dataArguments} ${SCENARIO}
     WORKING_DIRECTORY ${WORKDIR}
     OUTPUT_VARIABLE actual
     ERROR_VARIABLE errors

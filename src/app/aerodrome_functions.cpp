@@ -1,0 +1,62 @@
+// The two functions of the main window over the aerodrome file: the look-up by part of a name,
+// which asks about each candidate in the message box, and the distance and courses between two
+// aerodromes. The searches themselves are pure; this file shows their results.
+
+#include <QFile>
+
+#include "app/calcs.h"
+#include "nav/aerodrome_search.h"
+#include "nav/cross_country.h"
+#include "ui/calcmodd.h"
+#include "ui/cibox.h"
+#include "ui/texts.h"
+
+namespace aerlith::app {
+namespace {
+
+constexpr int kEqualsKey = 17;
+
+std::filesystem::path NativePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// The file's texts are single bytes; so are the texts typed into the value boxes.
+std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
+QString FromBytes(std::string_view bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+}  // namespace
+
+void Calcs::LookUpByName() {
+    ui::calcmodd::BoxAnswer() = 0;
+    const ui::TextBox* nameBox = Text1(0);
+    if (nameBox == nullptr) return;
+    const LookUpResult result =
+        aerlith::LookUpByName(NativePath(ProgramFile(QStringLiteral("vdats.tst"))),
+                              Bytes(nameBox->text()), [this](std::string_view candidate) {
+                                  text2_->setText(FromBytes(candidate));
+                                  ui::ShowInfoBox(ui::MessageText(35), ui::MessageText(36));
+                                  return ui::calcmodd::BoxAnswer() == 1;
+                              });
+    text2_->setText(FromBytes(result.entryText));
+    if (result.clearModeLetter) state.modeLetter.clear();
+    if (result.disableEquals) {
+        if (ui::CheckButton* equals = ButtonPlus1(kEqualsKey)) equals->setEnabled(false);
+    }
+}
+
+void Calcs::ComputeCrossCountry() {
+    const ui::TextBox* origin = Text1(0);
+    const ui::TextBox* destination = Text1(1);
+    if (origin == nullptr || destination == nullptr) return;
+    const CrossCountryResult result =
+        aerlith::ComputeCrossCountry(NativePath(ProgramFile(QStringLiteral("vdats.tst"))),
+                                     Bytes(origin->text()), Bytes(destination->text()), navState_);
+    text2_->setText(FromBytes(result.entryText));
+    if (result.disableEquals) {
+        if (ui::CheckButton* equals = ButtonPlus1(kEqualsKey)) equals->setEnabled(false);
+    }
+}
+
+}  // namespace aerlith::app
