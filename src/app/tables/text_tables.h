@@ -8,8 +8,9 @@
 
 namespace aerlith {
 
-inline constexpr int kMessageCount = 81;      ///< message table indices 0 to 80
-inline constexpr int kLetterPairCount = 166;  ///< letter-pair table indices 0 to 165 (1 to 165 used)
+inline constexpr int kMessageCount = 81;  ///< message table indices 0 to 80
+inline constexpr int kLetterPairCount =
+    166;  ///< letter-pair table indices 0 to 165 (1 to 165 used)
 inline constexpr int kInvalidPairCount = 25;  ///< invalid-pair table indices 0 to 24 (1 to 24 used)
 inline constexpr int kSettingCount = 8;       ///< settings table indices 0 to 7
 
