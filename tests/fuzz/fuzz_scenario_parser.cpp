@@ -1,0 +1,140 @@
+// Feeds arbitrary bytes to the scenario language's parser, line by line, and checks what it says
+// of each line without ever acting on a command: a line is a command, nothing or an error, never
+// two of these; every index lies in range; the typed keys spell back the text they came from.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "scenario_parser.h"
+
+namespace {
+
+using namespace aerlith::scenario;
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+int LastIndexOf(TargetType type) {
+    switch (type) {
+        case TargetType::Key:
+            return 19;
+        case TargetType::Conversion:
+            return 17;
+        case TargetType::Function:
+            return 8;
+        case TargetType::Box:
+            return 3;
+        case TargetType::Label:
+            return 7;
+        case TargetType::Entry:
+        case TargetType::Picture:
+        case TargetType::Background:
+            return 0;
+    }
+    std::abort();
+}
+
+void CheckTarget(const Target& target) {
+    Require(target.index >= 0 && target.index <= LastIndexOf(target.type));
+}
+
+std::string Spelled(const std::vector<Keystroke>& keys) {
+    std::string text;
+    for (const Keystroke& key : keys) {
+        if (const char* character = std::get_if<char>(&key)) {
+            text += *character;
+            continue;
+        }
+        switch (std::get<NamedKey>(key)) {
+            case NamedKey::Enter:
+                text += "{Enter}";
+                break;
+            case NamedKey::Esc:
+                text += "{Esc}";
+                break;
+            case NamedKey::Backspace:
+                text += "{Backspace}";
+                break;
+        }
+    }
+    return text;
+}
+
+void CheckKeystrokes(std::string_view text) {
+    const std::vector<Keystroke> keys = ParseKeystrokes(text);
+    Require(keys.size() <= text.size());
+    Require(Spelled(keys) == text);
+}
+
+void CheckCommand(const Command& command) {
+    if (const auto* press = std::get_if<Press>(&command)) {
+        // Only buttons are pressed: a value box or the entry box is typed into.
+        Require(press->target.type == TargetType::Key ||
+                press->target.type == TargetType::Conversion ||
+                press->target.type == TargetType::Function);
+        CheckTarget(press->target);
+    } else if (const auto* click = std::get_if<RightClick>(&command)) {
+        Require(click->target.type == TargetType::Key ||
+                click->target.type == TargetType::Conversion ||
+                click->target.type == TargetType::Function);
+        CheckTarget(click->target);
+    } else if (const auto* type = std::get_if<Type>(&command)) {
+        Require(type->target.type != TargetType::Label &&
+                type->target.type != TargetType::Picture &&
+                type->target.type != TargetType::Background);
+        CheckTarget(type->target);
+    } else if (const auto* hover = std::get_if<Hover>(&command)) {
+        CheckTarget(hover->target);
+    } else if (const auto* alt = std::get_if<Alt>(&command)) {
+        Require(alt->letter != ' ');
+    } else if (const auto* shot = std::get_if<Shot>(&command)) {
+        Require(!shot->file.empty());
+    } else if (const auto* show = std::get_if<Show>(&command)) {
+        Require(show->box >= 0 && show->box <= 3);
+        Require(show->what == ShowWhat::Geometry || show->name.empty());
+        if (show->what == ShowWhat::Geometry) {
+            Require(!show->name.empty());
+            Require(show->name.find(' ') == std::string::npos);
+        }
+    }
+}
+
+void CheckLine(std::string_view line) {
+    const ParsedLine parsed = ParseLine(line);
+    Require(!(parsed.command.has_value() && !parsed.error.empty()));
+    // An error message stays one line, so that the runner's report of it does too.
+    Require(parsed.error.find('\n') == std::string::npos);
+
+    std::string_view trimmed = line;
+    if (!trimmed.empty() && trimmed.back() == '\r') trimmed.remove_suffix(1);
+    const std::size_t first = trimmed.find_first_not_of(" \t");
+    const bool skipped = first == std::string_view::npos || trimmed[first] == '#';
+    if (skipped) {
+        Require(!parsed.command && parsed.error.empty());
+        return;
+    }
+    Require(parsed.command.has_value() != !parsed.error.empty());
+    if (parsed.command) CheckCommand(*parsed.command);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    CheckKeystrokes(input);
+    // The runner reads its script by lines: no line it parses holds a line feed.
+    std::size_t start = 0;
+    while (start <= input.size()) {
+        const std::size_t end = input.find('\n', start);
+        const std::size_t stop = end == std::string_view::npos ? input.size() : end;
+        CheckLine(input.substr(start, stop - start));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return 0;
+}
