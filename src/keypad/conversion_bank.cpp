@@ -14,15 +14,18 @@ namespace aerlith::keypad {
 void Keypad::buttonplus2_Click(int index) {
     if (ui::CheckButton* equals = Key(kEqualsKey)) equals->setEnabled(true);
     state_.entryState = ConversionShown;
-    const std::optional<std::string_view> caption = ConversionCaption(index);
-    const std::optional<char> letter = caption ? ModeLetterOf(*caption) : std::nullopt;
-    if (letter) state_.modeLetter = QString(QChar::fromLatin1(*letter));
+    // A plain char rather than an optional: GCC's optimiser misreads an optional<char> here.
+    char letter = 0;
+    if (const std::optional<std::string_view> caption = ConversionCaption(index)) {
+        letter = ModeLetterOf(*caption).value_or(0);
+    }
+    if (letter != 0) state_.modeLetter = QString(QChar::fromLatin1(letter));
     if (entry_ == nullptr) return;
     state_.editBuffer = entry_->text();
     // Nothing to convert: the entry box stays as it is, the state and letter are already set.
-    if (state_.editBuffer.isEmpty() || !letter) return;
+    if (state_.editBuffer.isEmpty() || letter == 0) return;
     if (const std::optional<std::string> converted =
-            ConvertEntry(*letter, ui::ToStdString(state_.editBuffer))) {
+            ConvertEntry(letter, ui::ToStdString(state_.editBuffer))) {
         entry_->setText(ui::ToQString(*converted));
     }
 }
