@@ -1,37 +1,101 @@
 #!/usr/bin/env bash
-# Start-up time of aerlith-calc against an empty Qt Widgets window (a line edit and 50 buttons),
-# both started alternately on Xvfb: time from launch until the first window is mapped.
-# Median of ROUNDS rounds after 2 warm-ups. Usage: bench/startup.sh [ROUNDS]
+# Start-up of aerlith-calc against an empty Qt Widgets window (a line edit and 50 buttons: the
+# floor for any Qt program) and against the calculators a user might use instead (speedcrunch,
+# galculator, kcalc, qalculate-gtk), all started alternately on Xvfb, one after another within
+# each round. Per program: median time from launch until its first window is mapped, the ratio to
+# the floor's median, and the median resident (RSS) and proportional (PSS) memory one second after
+# the map. ROUNDS rounds after 2 warm-ups. Run by hand; timings depend on the machine's load.
+#
+# Usage: bench/startup.sh [ROUNDS]
+#   BIN=dir        use aerlith-calc, empty_window and map_watch from dir instead of building the
+#                  release preset
+#   PROGRAMS="..." programs to measure besides the floor (default: aerlith-calc and the four
+#                  calculators)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-15}
 
-./scripts/install-deps.sh
-dpkg-query -W -f='${Status}' libxcb1-dev 2>/dev/null | grep -q "install ok installed" \
-    || { [ "$(id -u)" -eq 0 ] && apt-get install -y -qq libxcb1-dev >/dev/null || sudo apt-get install -y -qq libxcb1-dev >/dev/null; }
-cmake --preset release >/dev/null
-cmake --build --preset release -j "$(nproc)" --target aerlith-calc empty_window map_watch >/dev/null
-bin=build/release/bin
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+need_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    if [ "${#missing[@]}" -gt 0 ]; then
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}" >/dev/null
+    fi
+}
+
+if [ -z "${BIN:-}" ]; then
+    ./scripts/install-deps.sh
+    need_packages libxcb1-dev
+    cmake --preset release >/dev/null
+    cmake --build --preset release -j "$(nproc)" --target aerlith-calc empty_window map_watch >/dev/null
+    BIN=build/release/bin
+fi
+need_packages speedcrunch galculator kcalc qalculate-gtk
+BIN=$(cd "$BIN" && pwd)
+
+programs=(${PROGRAMS:-aerlith-calc speedcrunch galculator kcalc qalculate-gtk})
+command_of() {
+    case "$1" in
+    aerlith-calc | empty_window) echo "$BIN/$1" ;;
+    *) command -v "$1" ;;
+    esac
+}
 
 display=:97
 Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
+scratch=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
 sleep 1
 export DISPLAY=$display
 export QT_QPA_PLATFORM=xcb
 
-ours=()
-floor=()
+# One launch with a fresh home and XDG directories, so that no program finds the settings or
+# history of an earlier run, nor shows a first-run window because of one. Prints "MS RSS PSS".
+launch() {
+    local home
+    home=$(mktemp -d "$scratch/home.XXXX")
+    mkdir -p "$home/.config" "$home/.cache" "$home/.local/share" "$home/runtime"
+    chmod 700 "$home/runtime"
+    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache \
+        XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/runtime \
+        "$BIN/map_watch" "$(command_of "$1")" 2>/dev/null || echo "nan nan nan"
+    rm -rf "$home"
+}
+
+declare -A times rss pss
+all=(empty_window "${programs[@]}")
 for ((i = 0; i < rounds + 2; i++)); do
-    a=$("$bin/map_watch" "$bin/aerlith-calc")
-    b=$("$bin/map_watch" "$bin/empty_window")
-    if ((i >= 2)); then ours+=("$a"); floor+=("$b"); fi
+    # The floor runs before each program, so that load changes hit both alike.
+    for program in "${all[@]}"; do
+        read -r t r p < <(launch "$program")
+        if ((i >= 2)); then
+            times[$program]+="$t "
+            rss[$program]+="$r "
+            pss[$program]+="$p "
+        fi
+    done
 done
 
-median() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
-m_ours=$(median "${ours[@]}")
-m_floor=$(median "${floor[@]}")
-echo "aerlith-calc: median ${m_ours} ms over ${rounds} rounds"
-echo "empty window: median ${m_floor} ms over ${rounds} rounds"
-awk -v a="$m_ours" -v b="$m_floor" 'BEGIN {printf "ratio: %.2f (goal: at most 1.15)\n", a / b}'
+median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+floor_time=$(median <<<"${times[empty_window]}")
+floor_pss=$(median <<<"${pss[empty_window]}")
+
+echo "Start-up on Xvfb, median of $rounds rounds after 2 warm-ups (load: $(cut -d' ' -f1-3 /proc/loadavg))"
+printf '%-14s %10s %8s %10s %10s %8s\n' program "time ms" "x floor" "RSS MiB" "PSS MiB" "x floor"
+for program in "${all[@]}"; do
+    t=$(median <<<"${times[$program]}")
+    r=$(median <<<"${rss[$program]}")
+    p=$(median <<<"${pss[$program]}")
+    awk -v n="$program" -v t="$t" -v r="$r" -v p="$p" -v ft="$floor_time" -v fp="$floor_pss" \
+        'BEGIN {printf "%-14s %10.1f %8.2f %10.1f %10.1f %8.2f\n", n, t, t / ft, r / 1024, p / 1024, p / fp}'
+done
+echo "Goals for aerlith-calc: time at most 1.15 x floor and below every other calculator;"
+echo "PSS at most 1.15 x floor."

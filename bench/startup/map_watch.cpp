@@ -1,5 +1,7 @@
 // map_watch PROGRAM [ARGS...]: starts PROGRAM and prints the milliseconds until it maps its first
-// top-level window on the X display, then ends it. Used by the start-up timing script.
+// top-level window on the X display, then, one second later, its resident and proportional memory
+// in KiB (from /proc/PID/smaps_rollup), and ends it. Output: "MS RSS_KIB PSS_KIB" on one line.
+// Used by the start-up timing script.
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -9,7 +11,36 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+struct Memory {
+    long rssKib = -1;
+    long pssKib = -1;
+};
+
+// The Rss and Pss lines of /proc/PID/smaps_rollup; -1 where a line is missing.
+Memory MemoryOf(pid_t pid) {
+    Memory memory;
+    std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
+    std::string line;
+    while (std::getline(rollup, line)) {
+        std::istringstream fields(line);
+        std::string key;
+        long value = -1;
+        if (!(fields >> key >> value)) continue;
+        if (key == "Rss:") memory.rssKib = value;
+        if (key == "Pss:") memory.pssKib = value;
+    }
+    return memory;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
@@ -39,7 +70,11 @@ int main(int argc, char* argv[]) {
         const std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> owned(event, &std::free);
         if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) {
             const auto elapsed = std::chrono::steady_clock::now() - start;
-            std::printf("%.2f\n", std::chrono::duration<double, std::milli>(elapsed).count());
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            const Memory memory = MemoryOf(child);
+            std::printf("%.2f %ld %ld\n",
+                        std::chrono::duration<double, std::milli>(elapsed).count(), memory.rssKib,
+                        memory.pssKib);
             status = 0;
             break;
         }
