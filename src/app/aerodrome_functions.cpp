@@ -32,13 +32,12 @@ void Calcs::LookUpByName() {
     ui::calcmodd::BoxAnswer() = 0;
     const ui::TextBox* nameBox = Text1(0);
     if (nameBox == nullptr) return;
-    const LookUpResult result =
-        aerlith::LookUpByName(NativePath(ProgramFile(QStringLiteral("vdats.tst"))),
-                              Bytes(nameBox->text()), [this](std::string_view candidate) {
-                                  text2_->setText(FromBytes(candidate));
-                                  ui::ShowInfoBox(ui::MessageText(35), ui::MessageText(36));
-                                  return ui::calcmodd::BoxAnswer() == 1;
-                              });
+    const LookUpResult result = aerlith::LookUpByName(
+        NativePath(AerodromeFile()), Bytes(nameBox->text()), [this](std::string_view candidate) {
+            text2_->setText(FromBytes(candidate));
+            ui::ShowInfoBox(ui::MessageText(35), ui::MessageText(36));
+            return ui::calcmodd::BoxAnswer() == 1;
+        });
     text2_->setText(FromBytes(result.entryText));
     if (result.clearModeLetter) state.modeLetter.clear();
     if (result.disableEquals) {
@@ -50,9 +49,8 @@ void Calcs::ComputeCrossCountry() {
     const ui::TextBox* origin = Text1(0);
     const ui::TextBox* destination = Text1(1);
     if (origin == nullptr || destination == nullptr) return;
-    const CrossCountryResult result =
-        aerlith::ComputeCrossCountry(NativePath(ProgramFile(QStringLiteral("vdats.tst"))),
-                                     Bytes(origin->text()), Bytes(destination->text()), navState_);
+    const CrossCountryResult result = aerlith::ComputeCrossCountry(
+        NativePath(AerodromeFile()), Bytes(origin->text()), Bytes(destination->text()), navState_);
     text2_->setText(FromBytes(result.entryText));
     if (result.disableEquals) {
         if (ui::CheckButton* equals = ButtonPlus1(kEqualsKey)) equals->setEnabled(false);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "app/data_paths.h"
 #include "ui/standard_font.h"
 
 namespace aerlith::app {
@@ -16,6 +17,6 @@ void PrepareApplication(QApplication& application) {
     ui::EnsureStandardFont();
 }
 
-QString ProgramDirectory() { return QCoreApplication::applicationDirPath(); }
+QString ProgramDirectory() { return DataDirectoryFor(QCoreApplication::applicationDirPath()); }
 
 }  // namespace aerlith::app

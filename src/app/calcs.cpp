@@ -78,6 +78,10 @@ QString Calcs::ProgramFile(const QString& name) const {
     return QDir(programDirectory_).filePath(name);
 }
 
+QString Calcs::AerodromeFile() const {
+    return aerodromeFile_.isEmpty() ? ProgramFile(QStringLiteral("vdats.tst")) : aerodromeFile_;
+}
+
 ui::TextBox* Calcs::Text1(int index) const { return MemberAs<ui::TextBox>(*this, "Text1", index); }
 ui::CaptionLabel* Calcs::Label2(int index) const {
     return MemberAs<ui::CaptionLabel>(*this, "label2", index);

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "keypad/calcs_state.h"
 #include "keypad/keypad.h"
@@ -65,6 +66,10 @@ public:
 
     /// Full path of a file in the program's directory.
     QString ProgramFile(const QString& name) const;
+    /// The aerodrome file the searches read: "vdats.tst" in the program's directory unless
+    /// another file was set.
+    QString AerodromeFile() const;
+    void SetAerodromeFile(QString path) { aerodromeFile_ = std::move(path); }
 
     /// The calculator state: entryState, modeLetter, entryHome and the rest.
     keypad::CalcsState state;
@@ -86,6 +91,7 @@ private:
     void ShowContextHelp(ui::HelpBank bank, int index, int button);
 
     QString programDirectory_;
+    QString aerodromeFile_;
     // Member 0 of each control array and the single controls, as the window's design has them.
     ui::CheckButton* keypad0_;
     ui::CheckButton* conversion0_;

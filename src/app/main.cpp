@@ -2,11 +2,14 @@
 
 #include "app/application.h"
 #include "app/calcs.h"
+#include "app/data_paths.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     aerlith::app::PrepareApplication(application);
-    aerlith::app::Calcs calcs(aerlith::app::ProgramDirectory());
+    const QString programDirectory = aerlith::app::ProgramDirectory();
+    aerlith::app::Calcs calcs(programDirectory);
+    calcs.SetAerodromeFile(aerlith::app::AerodromeFileFor(programDirectory));
     calcs.Form_Load();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 // aerlith-scenario [--data DIR] [SCRIPT]: drives the real main window from a script of commands
-// on Qt's offscreen platform and prints what it is asked to show.
+// on Qt's offscreen platform and prints what it is asked to show. Without --data it reads the
+// files the program itself would read.
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,7 @@
 
 #include "app/application.h"
 #include "app/calcs.h"
+#include "app/data_paths.h"
 #include "scenario_runner.h"
 #include "ui/platform_hooks.h"
 
@@ -63,6 +65,11 @@ int main(int argc, char* argv[]) {
     std::istream& script = scriptFile.is_open() ? scriptFile : std::cin;
 
     aerlith::app::Calcs calcs(programDirectory);
+    // A folder named on the command line is used as it is; otherwise the program's own choice,
+    // the user's aerodrome file included.
+    if (dataDirectory.empty()) {
+        calcs.SetAerodromeFile(aerlith::app::AerodromeFileFor(programDirectory));
+    }
     aerlith::scenario::ScenarioRunner runner(calcs, std::cout,
                                              startDirectory.absolutePath().toStdString());
     aerlith::ui::SetEndProgram([&runner] { runner.ProgramEnded(); });

@@ -3,6 +3,9 @@
 //   vdats-tool list FILE                  records as CSV on standard output
 //   vdats-tool check FILE                 malformed records, count, end record, duplicates
 //   vdats-tool encode CSV FILE            writes a new aerodrome file from CSV
+//   vdats-tool encode --install-user CSV  writes it as the user's own aerodrome file, which the
+//                                         calculator reads instead of the installed one
+//   vdats-tool user-file                  prints where the user's own aerodrome file goes
 //   vdats-tool course FILE ORIGIN DEST    the cross-country result line for two identifiers
 //
 // CSV columns (with a header line): identifier,name,variation,latitude,longitude and optionally
@@ -10,8 +13,11 @@
 // north, longitude degrees west, as decimal numbers. Exit status: 0 done and clean, 1 problems
 // found, 2 bad usage or a file that cannot be read or written.
 
+#include <QFile>
+#include <QString>
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <limits>
@@ -23,6 +29,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/data_paths.h"
 #include "calc/number_text.h"
 #include "nav/aerodrome_codec.h"
 #include "nav/aerodrome_search.h"
@@ -41,6 +48,8 @@ int Usage() {
     std::cerr << "usage: vdats-tool list FILE\n"
                  "       vdats-tool check FILE\n"
                  "       vdats-tool encode CSV FILE\n"
+                 "       vdats-tool encode --install-user CSV\n"
+                 "       vdats-tool user-file\n"
                  "       vdats-tool course FILE ORIGIN DEST\n";
     return kUsage;
 }
@@ -326,6 +335,53 @@ int Encode(const std::string& csvPath, const std::string& outPath) {
     return kClean;
 }
 
+std::filesystem::path NativePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+std::optional<std::filesystem::path> UserFileOrComplain() {
+    const QString user = app::UserAerodromeFile();
+    if (user.isEmpty()) {
+        std::cerr << "vdats-tool: this system names no folder for the user's data\n";
+        return std::nullopt;
+    }
+    return NativePath(user);
+}
+
+int PrintUserFile() {
+    const auto user = UserFileOrComplain();
+    if (!user) return kUsage;
+    std::cout << user->string() << "\n";
+    return kClean;
+}
+
+/// Writes beside the user's file first and then replaces it, so that a calculator searching it
+/// meanwhile reads either the old file or the new one, never half of one.
+int InstallUserFile(const std::string& csvPath) {
+    const auto user = UserFileOrComplain();
+    if (!user) return kUsage;
+    std::error_code error;
+    std::filesystem::create_directories(user->parent_path(), error);
+    if (error) {
+        std::cerr << "vdats-tool: cannot make " << user->parent_path().string() << ": "
+                  << error.message() << "\n";
+        return kUsage;
+    }
+    std::filesystem::path partial = *user;
+    partial += ".new";
+    const int status = Encode(csvPath, partial.string());
+    if (status != kClean) return status;
+    std::filesystem::rename(partial, *user, error);
+    if (error) {
+        std::cerr << "vdats-tool: cannot replace " << user->string() << ": " << error.message()
+                  << "\n";
+        std::filesystem::remove(partial, error);
+        return kUsage;
+    }
+    std::cerr << "vdats-tool: the calculator now reads " << user->string() << "\n";
+    return kClean;
+}
+
 int Course(const std::string& path, const std::string& origin, const std::string& dest) {
     NavState state;
     const CrossCountryResult result = ComputeCrossCountry(path, origin, dest, state);
@@ -339,7 +395,11 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 2 && args[0] == "list") return List(args[1]);
     if (args.size() == 2 && args[0] == "check") return Check(args[1]);
+    if (args.size() == 3 && args[0] == "encode" && args[1] == "--install-user") {
+        return InstallUserFile(args[2]);
+    }
     if (args.size() == 3 && args[0] == "encode") return Encode(args[1], args[2]);
+    if (args.size() == 1 && args[0] == "user-file") return PrintUserFile();
     if (args.size() == 4 && args[0] == "course") return Course(args[1], args[2], args[3]);
     return Usage();
 }

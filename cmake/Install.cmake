@@ -1,0 +1,65 @@
+# Install layout and the Debian package.
+#
+#   bin/aerlith-calc, bin/vdats-tool                 the program and the aerodrome-file tool
+#   share/aerlith/                                    aerodrome file, pictures, window icon
+#   share/applications, share/icons/hicolor, share/metainfo   desktop integration
+#
+# The program finds share/aerlith relative to its own folder, so the prefix can be moved after
+# installing. The scenario runner goes into a component of its own ("scenario", its own Debian
+# package) so that an installed program can be driven without a display.
+
+set(AERLITH_APP_ID test.aerlith.Calculator)
+set(AERLITH_ICON_SIZES 16 32 48 64 128 256)
+
+install(TARGETS aerlith-calc vdats-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        COMPONENT calc)
+foreach(file IN LISTS AERLITH_DATA_FILES)
+    install(FILES ${CMAKE_SOURCE_DIR}/data/${file} DESTINATION ${AERLITH_INSTALL_DATADIR}
+            COMPONENT calc)
+endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/${AERLITH_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT calc)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/${AERLITH_APP_ID}.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/packaging/${AERLITH_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${AERLITH_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT calc)
+foreach(size IN LISTS AERLITH_ICON_SIZES)
+    install(FILES ${CMAKE_SOURCE_DIR}/data/icon${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${AERLITH_APP_ID}.png COMPONENT calc)
+endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/data/README.md
+        DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT calc)
+
+if(TARGET aerlith-scenario)
+    install(TARGETS aerlith-scenario RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+            COMPONENT scenario)
+    install(FILES ${CMAKE_SOURCE_DIR}/tools/scenario/offscreen.json
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/aerlith-scenario COMPONENT scenario)
+endif()
+
+# cpack -G DEB in a Release build folder writes aerlith_<version>_<arch>.deb and
+# aerlith-scenario_<version>_<arch>.deb.
+set(CPACK_PACKAGE_NAME aerlith)
+set(CPACK_PACKAGE_VENDOR "The Aerlith developers")
+set(CPACK_PACKAGE_CONTACT "Aerlith developers <developers@aerlith.test>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Aviation calculator for student pilots")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.aerlith.test/")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_COMPONENTS_ALL calc scenario)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_CALC_PACKAGE_NAME aerlith)
+# The captions are drawn in Tahoma; fonts-wine provides a compatible one.
+set(CPACK_DEBIAN_CALC_PACKAGE_DEPENDS fonts-wine)
+set(CPACK_DEBIAN_CALC_DESCRIPTION
+    "Aviation calculator for student pilots\n A keypad calculator with brackets and powers, unit conversions, the E6B\n flight-computer functions and an aerodrome look-up with great-circle\n distances and courses.")
+set(CPACK_DEBIAN_SCENARIO_PACKAGE_NAME aerlith-scenario)
+set(CPACK_DEBIAN_SCENARIO_PACKAGE_DEPENDS "aerlith (= ${PROJECT_VERSION})")
+set(CPACK_DEBIAN_SCENARIO_DESCRIPTION
+    "Scripted driver for the Aerlith calculator\n Runs the calculator's window without a display from a script of key presses\n and prints what the window shows; used to check an installation.")
+include(CPack)
