@@ -349,7 +349,9 @@ void ScenarioRunner::Execute(const Command& command) {
                         for (const char* bank : {"buttonplus1", "buttonplus2", "buttonplus3"}) {
                             for (ui::Control* control : calcs.Array(QString::fromLatin1(bank))) {
                                 if (control->Widget().font().underline()) {
-                                    names += " " + control->DisplayName().toStdString();
+                                    // Appended piece by piece: GCC 12 misreads " " + string.
+                                    names += ' ';
+                                    names += control->DisplayName().toStdString();
                                 }
                             }
                         }
