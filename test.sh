@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the Release and the sanitizer builds, and runs every test:
-# unit tests, window tests on the offscreen platform, scenario files and the fuzz targets.
+# unit tests, window tests on the offscreen platform, scenario files, fault cases, a soak of
+# random commands in each build and the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -27,17 +28,33 @@ cmake --preset release >/dev/null
 cmake --build --preset release -j "$jobs"
 
 stage "release tests"
-ctest --preset release -j "$jobs" --label-exclude fuzz
+ctest --preset release -j "$jobs" --label-exclude 'fuzz|soak'
+
+stage "release soak"
+ctest --preset release --label-regex soak --verbose | grep -E '^[0-9]+: soak:|tests passed|Failed|\*\*\*'
 
 stage "sanitizer build"
 cmake --preset asan-ubsan >/dev/null
 cmake --build --preset asan-ubsan -j "$jobs"
 
 stage "sanitizer tests"
-ctest --preset asan-ubsan -j "$jobs" --label-exclude fuzz
+ctest --preset asan-ubsan -j "$jobs" --label-exclude 'fuzz|soak'
+
+stage "sanitizer soak"
+ctest --preset asan-ubsan --label-regex soak --verbose | grep -E '^[0-9]+: soak:|tests passed|Failed|\*\*\*'
 
 stage "fuzz targets"
 ctest --preset asan-ubsan -j "$jobs" --label-regex fuzz --no-tests=ignore
+
+stage "install check"
+# Installs the Release build into a scratch prefix, checks it, moves it and checks it again.
+installRoot=$(mktemp -d)
+trap 'rm -rf "$installRoot"' EXIT
+cmake --install build/release --prefix "$installRoot/usr" >/dev/null
+tests/install/check_install.sh --validate "$installRoot/usr" tests/scenarios tests/data
+mkdir "$installRoot/moved"
+mv "$installRoot/usr" "$installRoot/moved/usr"
+tests/install/check_install.sh "$installRoot/moved/usr" tests/scenarios tests/data
 
 stage ""
 printf '== all stages passed in %ds\n' $((SECONDS - started))
