@@ -136,6 +136,7 @@ void Calcs::Form_Load() {
     calcmodd::PaintBackground(kBackgroundColour);
     DrawShadows();
     AttachPointerHandlers();
+    NameControlsForScreenReaders();
     keypad_.Attach();
     show();
 }
@@ -267,11 +268,15 @@ void Calcs::AttachPointerHandlers() {
         const char* arrayName;
         MoveHandler move;
         UpHandler up;
+        ui::HelpBank help;
     };
     const Bank banks[] = {
-        {"buttonplus1", &Calcs::buttonplus1_MouseMove, &Calcs::buttonplus1_MouseUp},
-        {"buttonplus2", &Calcs::buttonplus2_MouseMove, &Calcs::buttonplus2_MouseUp},
-        {"buttonplus3", &Calcs::buttonplus3_MouseMove, &Calcs::buttonplus3_MouseUp},
+        {"buttonplus1", &Calcs::buttonplus1_MouseMove, &Calcs::buttonplus1_MouseUp,
+         ui::HelpBank::Keypad},
+        {"buttonplus2", &Calcs::buttonplus2_MouseMove, &Calcs::buttonplus2_MouseUp,
+         ui::HelpBank::Conversions},
+        {"buttonplus3", &Calcs::buttonplus3_MouseMove, &Calcs::buttonplus3_MouseUp,
+         ui::HelpBank::Functions},
     };
     for (const Bank& bank : banks) {
         for (ui::Control* control : Array(QString::fromLatin1(bank.arrayName))) {
@@ -283,6 +288,8 @@ void Calcs::AttachPointerHandlers() {
             connect(
                 button, &ui::CheckButton::MouseUp, this,
                 [this, up = bank.up, index](int mouseButton) { (this->*up)(index, mouseButton); });
+            connect(button, &ui::CheckButton::HelpRequested, this,
+                    [this, help = bank.help, index] { ShowBankHelp(help, index); });
             // A locked button takes no pointer events: the pointer over it is over the window.
             auto* locked = new ui::PointerWatch(*button, ui::WatchedMoves::WhileDisabled);
             connect(locked, &ui::PointerWatch::PointerMoved, this, &Calcs::Form_MouseMove);
@@ -325,6 +332,10 @@ void Calcs::buttonplus3_MouseUp(int index, int button) {
 
 void Calcs::ShowContextHelp(ui::HelpBank bank, int index, int button) {
     if (button != ui::kRightButton) return;
+    ShowBankHelp(bank, index);
+}
+
+void Calcs::ShowBankHelp(ui::HelpBank bank, int index) {
     const ui::HelpEntries help = ui::ContextHelpEntries(bank, index);
     ui::ShowInfoBox(ui::MessageText(help.text) + ui::MessageText(help.closing),
                     ui::MessageText(help.title));

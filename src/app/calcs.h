@@ -20,6 +20,10 @@
 
 namespace aerlith::app {
 
+/// The name a screen reader gives the keypad key captioned `caption`: a digit is itself, a
+/// symbol is the word for what the key does ("times" for "x", "backspace" for "<").
+QString SpokenKeyName(char caption);
+
 class Calcs : public ui::Form {
     Q_OBJECT
 public:
@@ -88,7 +92,12 @@ private:
     void LayOutValueBoxes();
     void DrawShadows();
     void AttachPointerHandlers();
+    /// Accessible names and descriptions of every control, after the layout gave them their
+    /// captions and tooltips.
+    void NameControlsForScreenReaders();
     void ShowContextHelp(ui::HelpBank bank, int index, int button);
+    /// The help of `bank` in the message box, then a redraw; the calculator is left as it was.
+    void ShowBankHelp(ui::HelpBank bank, int index);
 
     QString programDirectory_;
     QString aerodromeFile_;

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "app/tables/maker.h"
+#include "ui/accessibility.h"
 #include "ui/calcmodd.h"
 #include "ui/caption_label.h"
 #include "ui/image_box.h"
@@ -96,6 +97,11 @@ void Endbox::Form_Load() {
     }
     image1_->SetStretch(false);
     image1_->LoadPicture(QDir(programDirectory_).filePath(QStringLiteral("e6e.jpg")));
+    ui::NameForScreenReaders(*this, windowTitle(),
+                             note.simplified() + QStringLiteral(" Press Esc to end the program."));
+    ui::NameForScreenReaders(*image1_, QStringLiteral("Aeroplane at dusk"),
+                             QStringLiteral("A picture of a small aeroplane climbing out over a "
+                                            "lit runway at dusk."));
     // The picture lies over the note, so a click on it is not a click on the note.
     image1_->raise();
     calcmodd::ScaleForm();

@@ -26,6 +26,14 @@ void CheckButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
+    // These type no character: they are the keyboard's way to the help a right-click shows.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((key == Qt::Key_F1 && modifiers == Qt::NoModifier) ||
+        (key == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+        (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        emit HelpRequested();
+        return;
+    }
     if (const auto keyAscii = KeyAsciiOf(*event)) emit KeyTyped(*keyAscii);
 }
 

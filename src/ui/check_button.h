@@ -26,6 +26,9 @@ signals:
     void MouseUp(int button);
     /// The pointer moved over the button.
     void PointerMoved();
+    /// Help was asked for from the keyboard while the button has the focus: F1, the
+    /// context-menu key or Shift+F10.
+    void HelpRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <cmath>
 
+#include "ui/accessibility.h"
 #include "ui/calcmodd.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
@@ -113,9 +114,12 @@ void Cibox::LayOut(const QString& text, const QString& title) {
     }
     MoveWindow(2500, 2000, 7000, 0);
     setWindowTitle(title + QStringLiteral("   "));
+    // A reader announces the title and then the whole text as the box opens.
+    NameForScreenReaders(*this, title.trimmed(), text.trimmed());
     if (CheckButton* ok = ButtonPlus1(0)) {
         ok->Move(2400, 500, 1000, 800);
         ok->setText(QStringLiteral("OK"));
+        NameForScreenReaders(*ok, ok->text(), QStringLiteral("Yes, this one. Enter chooses it."));
     }
     calcmodd::ShowShadowCaption(Label1(0), Label1(1), 300, 100, 6400, 2100, text);
     for (const int index : {0, 1}) {
@@ -126,6 +130,8 @@ void Cibox::LayOut(const QString& text, const QString& title) {
     if (CheckButton* skip = ButtonPlus1(1)) {
         skip->Move(3800, 500, 1000, 800);
         skip->setText(QStringLiteral("Skip"));
+        NameForScreenReaders(*skip, skip->text(),
+                             QStringLiteral("No, go on. Esc closes the box with the same answer."));
     }
     const float labelHeight = Label1(0) != nullptr ? Label1(0)->Twips().height : 0.0f;
     MoveWindow(Twips().left, Twips().top, Twips().width, labelHeight + 1300);
