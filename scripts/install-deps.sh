@@ -10,6 +10,7 @@ packages=(
     clang-14 libclang-rt-14-dev clang-format
     fonts-wine xvfb xauth
     locales strace
+    desktop-file-utils appstream
 )
 
 missing=()

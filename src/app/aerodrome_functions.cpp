@@ -2,9 +2,8 @@
 // which asks about each candidate in the message box, and the distance and courses between two
 // aerodromes. The searches themselves are pure; this file shows their results.
 
-#include <QFile>
-
 #include "app/calcs.h"
+#include "app/data_paths.h"
 #include "nav/aerodrome_search.h"
 #include "nav/cross_country.h"
 #include "ui/calcmodd.h"
@@ -15,10 +14,6 @@ namespace aerlith::app {
 namespace {
 
 constexpr int kEqualsKey = 17;
-
-std::filesystem::path NativePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 // The file's texts are single bytes; so are the texts typed into the value boxes.
 std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }

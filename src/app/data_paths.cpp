@@ -1,6 +1,7 @@
 #include "app/data_paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -27,6 +28,14 @@ QString UserAerodromeFile() {
         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     if (locations.isEmpty() || locations.first().isEmpty()) return {};
     return QDir(locations.first()).filePath(QStringLiteral("aerlith/") + kAerodromeFileName);
+}
+
+std::filesystem::path NativePath(const QString& path) {
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
 }
 
 QString AerodromeFileFor(const QString& dataDirectory) {

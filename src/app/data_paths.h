@@ -5,6 +5,7 @@
 // replaces the installed one, which is read-only and replaced by upgrades.
 
 #include <QString>
+#include <filesystem>
 
 namespace aerlith::app {
 
@@ -17,6 +18,10 @@ QString DataDirectoryFor(const QString& executableDirectory);
 /// the user's data folder ($XDG_DATA_HOME, or ~/.local/share, or the platform's equivalent).
 /// Empty when the platform names no such folder. Looks only: creates nothing.
 QString UserAerodromeFile();
+
+/// `path` as the standard library names files: UTF-16 on Windows, where a narrow path would be
+/// read in the ANSI code page, and Qt's file-name bytes elsewhere.
+std::filesystem::path NativePath(const QString& path);
 
 /// The aerodrome file to read: the user's own when it exists, else "vdats.tst" in
 /// `dataDirectory`.

@@ -13,7 +13,6 @@
 // north, longitude degrees west, as decimal numbers. Exit status: 0 done and clean, 1 problems
 // found, 2 bad usage or a file that cannot be read or written.
 
-#include <QFile>
 #include <QString>
 #include <cctype>
 #include <cstdio>
@@ -110,6 +109,12 @@ std::string_view NameWithoutIdentifier(std::string_view nameLine) {
     text = text.size() > 4 ? text.substr(0, text.size() - 4) : std::string_view{};
     end = text.find_last_not_of(' ');
     return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+}
+
+/// A path as UTF-8 text for messages.
+std::string Shown(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
 std::optional<std::string> ReadOrComplain(const std::string& path) {
@@ -244,7 +249,7 @@ std::optional<int> ParseVariation(std::string_view text) {
     return west ? whole : -whole;
 }
 
-int Encode(const std::string& csvPath, const std::string& outPath) {
+int Encode(const std::string& csvPath, const std::filesystem::path& outPath) {
     std::ifstream csv(csvPath, std::ios::binary);
     if (!csv) {
         std::cerr << "vdats-tool: cannot read " << csvPath << "\n";
@@ -320,7 +325,8 @@ int Encode(const std::string& csvPath, const std::string& outPath) {
                " can be found");
     }
     if (problems > 0) {
-        std::cerr << "vdats-tool: " << problems << " problems; " << outPath << " not written\n";
+        std::cerr << "vdats-tool: " << problems << " problems; " << Shown(outPath)
+                  << " not written\n";
         return kProblems;
     }
     file += EncodeEndRecord();
@@ -328,15 +334,11 @@ int Encode(const std::string& csvPath, const std::string& outPath) {
     out << file;
     out.close();
     if (!out) {
-        std::cerr << "vdats-tool: cannot write " << outPath << "\n";
+        std::cerr << "vdats-tool: cannot write " << Shown(outPath) << "\n";
         return kUsage;
     }
-    std::cerr << "vdats-tool: " << records << " records written to " << outPath << "\n";
+    std::cerr << "vdats-tool: " << records << " records written to " << Shown(outPath) << "\n";
     return kClean;
-}
-
-std::filesystem::path NativePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 std::optional<std::filesystem::path> UserFileOrComplain() {
@@ -345,13 +347,13 @@ std::optional<std::filesystem::path> UserFileOrComplain() {
         std::cerr << "vdats-tool: this system names no folder for the user's data\n";
         return std::nullopt;
     }
-    return NativePath(user);
+    return app::NativePath(user);
 }
 
 int PrintUserFile() {
     const auto user = UserFileOrComplain();
     if (!user) return kUsage;
-    std::cout << user->string() << "\n";
+    std::cout << Shown(*user) << "\n";
     return kClean;
 }
 
@@ -363,22 +365,22 @@ int InstallUserFile(const std::string& csvPath) {
     std::error_code error;
     std::filesystem::create_directories(user->parent_path(), error);
     if (error) {
-        std::cerr << "vdats-tool: cannot make " << user->parent_path().string() << ": "
+        std::cerr << "vdats-tool: cannot make " << Shown(user->parent_path()) << ": "
                   << error.message() << "\n";
         return kUsage;
     }
     std::filesystem::path partial = *user;
     partial += ".new";
-    const int status = Encode(csvPath, partial.string());
+    const int status = Encode(csvPath, partial);
     if (status != kClean) return status;
     std::filesystem::rename(partial, *user, error);
     if (error) {
-        std::cerr << "vdats-tool: cannot replace " << user->string() << ": " << error.message()
+        std::cerr << "vdats-tool: cannot replace " << Shown(*user) << ": " << error.message()
                   << "\n";
         std::filesystem::remove(partial, error);
         return kUsage;
     }
-    std::cerr << "vdats-tool: the calculator now reads " << user->string() << "\n";
+    std::cerr << "vdats-tool: the calculator now reads " << Shown(*user) << "\n";
     return kClean;
 }
 
