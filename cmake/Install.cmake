@@ -43,7 +43,6 @@ endif()
 set(CPACK_PACKAGE_NAME aerlith)
 set(CPACK_PACKAGE_VENDOR "The Aerlith developers")
 set(CPACK_PACKAGE_CONTACT "Aerlith developers <developers@aerlith.test>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Aviation calculator for student pilots")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.aerlith.test/")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -56,10 +55,16 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_CALC_PACKAGE_NAME aerlith)
 # The captions are drawn in Tahoma; fonts-wine provides a compatible one.
 set(CPACK_DEBIAN_CALC_PACKAGE_DEPENDS fonts-wine)
-set(CPACK_DEBIAN_CALC_DESCRIPTION
-    "Aviation calculator for student pilots\n A keypad calculator with brackets and powers, unit conversions, the E6B\n flight-computer functions and an aerodrome look-up with great-circle\n distances and courses.")
+# The first line of a description is the package's synopsis; CPack wraps the rest.
+set(CPACK_DEBIAN_CALC_DESCRIPTION "Aviation calculator for student pilots
+A keypad calculator with brackets and powers, eighteen unit conversions, the flight-computer \
+functions of an E6B slide rule, and an aerodrome look-up with great-circle distances and courses \
+between the aerodromes of North America.")
 set(CPACK_DEBIAN_SCENARIO_PACKAGE_NAME aerlith-scenario)
 set(CPACK_DEBIAN_SCENARIO_PACKAGE_DEPENDS "aerlith (= ${PROJECT_VERSION})")
-set(CPACK_DEBIAN_SCENARIO_DESCRIPTION
-    "Scripted driver for the Aerlith calculator\n Runs the calculator's window without a display from a script of key presses\n and prints what the window shows; used to check an installation.")
+set(CPACK_DEBIAN_SCENARIO_DESCRIPTION "Scripted driver for the Aerlith calculator
+Runs the calculator's window without a display from a script of key presses and prints what the \
+window shows; used to check an installation. Run it with \
+QT_QPA_PLATFORM=offscreen:configfile=/usr/share/aerlith-scenario/offscreen.json for the fixed \
+screen the scenario files expect.")
 include(CPack)
