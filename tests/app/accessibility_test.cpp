@@ -338,6 +338,21 @@ private slots:
         QCOMPARE(endings_, 0);
     }
 
+    void spaceAndEnterPressTheFocusedButton() {
+        calcs_->ButtonPlus1(8)->setFocus(Qt::TabFocusReason);
+        Type(Qt::Key_Space);
+        Type(Qt::Key_Space);
+        QCOMPARE(calcs_->Text2().text(), QStringLiteral("99"));
+        // Enter on a key types nothing; on a conversion it converts.
+        Type(Qt::Key_Return);
+        QCOMPARE(calcs_->Text2().text(), QStringLiteral("99"));
+        calcs_->ButtonPlus2(7)->setFocus(Qt::TabFocusReason);
+        Type(Qt::Key_Return);
+        // 99 kilograms are 99 x 2.205 = 218.295 pounds: 218.30 to two decimals, shown without
+        // the trailing zero.
+        QCOMPARE(calcs_->Text2().text(), QStringLiteral("218.3"));
+    }
+
     void helpKeysElsewhereShowNothing() {
         calcs_->Text2().setFocus(Qt::TabFocusReason);
         Type(Qt::Key_F1);
