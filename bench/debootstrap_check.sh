@@ -35,6 +35,8 @@ if [ -z "$mirror" ]; then
 fi
 
 root=$(mktemp -d /var/tmp/aerlith-debootstrap.XXXXXX)
+# The new system's "/": apt's own user must be able to enter it.
+chmod 755 "$root"
 cleanup() {
     umount "$root/proc" 2>/dev/null || true
     if $keep; then

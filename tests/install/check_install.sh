@@ -85,14 +85,16 @@ printf 'press func 3\ntype box 0 CYOW{Enter}CYUL=\nshow entry\n' >"$work/install
 grep -q "CYOW  to CYUL     Dist = " "$work/installed.actual" ||
     fail "the installed aerodrome file was not read: $(cat "$work/installed.actual")"
 
-# The program itself: started for a few seconds, it must open its window icon and its first
-# picture from the installed data folder.
-if command -v strace >/dev/null; then
-    status=0
-    QT_QPA_PLATFORM=offscreen timeout 4 strace -f -qq -e trace=openat -o "$work/trace" \
-        "$prefix/bin/aerlith-calc" >/dev/null 2>&1 || status=$?
-    # timeout ends it with status 124; anything else means it stopped by itself.
-    [ "$status" -eq 124 ] || fail "aerlith-calc stopped with status $status"
+# The program itself: started for a few seconds it must keep running, and (seen with strace
+# where it is installed) open its window icon and first picture from the installed data folder.
+tracer=()
+command -v strace >/dev/null && tracer=(strace -f -qq -e trace=openat -o "$work/trace")
+status=0
+QT_QPA_PLATFORM=offscreen timeout 4 "${tracer[@]}" "$prefix/bin/aerlith-calc" >"$work/calc.out" 2>&1 ||
+    status=$?
+# timeout ends it with status 124; anything else means it stopped by itself.
+[ "$status" -eq 124 ] || fail "aerlith-calc stopped with status $status: $(head -5 "$work/calc.out")"
+if [ "${#tracer[@]}" -gt 0 ]; then
     data=$(cd "$prefix/share/aerlith" 2>/dev/null && pwd -P || echo "$prefix/share/aerlith")
     for file in icon16.png e6b2.jpg; do
         grep -E "\"([^\"]*/)?share/aerlith/$file\", O_RDONLY[^=]*= [0-9]+$" "$work/trace" |
@@ -100,9 +102,9 @@ if command -v strace >/dev/null; then
             fail "aerlith-calc did not open $prefix/share/aerlith/$file"
     done
     grep -q "share/aerlith/e6b2.jpg.*= [0-9]" "$work/trace" &&
-        echo "aerlith-calc opened its pictures from $prefix/share/aerlith"
+        echo "aerlith-calc ran and opened its pictures from $prefix/share/aerlith"
 else
-    echo "strace is not installed: the installed aerlith-calc was not started"
+    [ "$status" -ne 124 ] || echo "aerlith-calc ran (without strace its file reads were not seen)"
 fi
 
 [ "$failures" -eq 0 ] || { echo "$failures checks failed"; exit 1; }
