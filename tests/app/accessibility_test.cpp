@@ -139,10 +139,6 @@ private slots:
                                       << "times" << kKeypadTip;
         QTest::newRow("'<' is backspace") << "key 16"
                                           << "backspace" << kKeypadTip;
-        QTest::newRow("'C' is clear") << "key 11"
-                                      << "clear" << kKeypadTip;
-        QTest::newRow("'.' is point") << "key 7"
-                                      << "point" << kKeypadTip;
         QTest::newRow("'(' is open bracket") << "key 19"
                                              << "open bracket" << kKeypadTip;
         QTest::newRow("conversion, no '&'") << "conv 0"
@@ -214,7 +210,6 @@ private slots:
         QTest::addColumn<int>("function");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("pressure altitude") << 5 << QStringList{"Altimeter Setting"};
-        QTest::newRow("look-up") << 4 << QStringList{"Partial Name of Airport"};
         QTest::newRow("crosswind") << 0 << QStringList{"Wind Speed", "Angle to Runway in Degrees"};
         QTest::newRow("heading and ground speed")
             << 1 << QStringList{" True Course", " True Airspeed", "Wind Direction", "Wind Speed"};
