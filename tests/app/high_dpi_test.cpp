@@ -13,7 +13,9 @@
 
 #include "app/application.h"
 #include "app/calcs.h"
+#include "app/endbox.h"
 #include "ui/accessibility.h"
+#include "ui/caption_label.h"
 #include "ui/check_button.h"
 #include "ui/cibox.h"
 #include "ui/platform_hooks.h"
@@ -191,6 +193,34 @@ private slots:
             }
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    }
+
+    void theThankYouNoteFitsItsWindow() {
+        aerlith::app::Endbox endbox{QStringLiteral(AERLITH_TEST_DATA_DIR)};
+        endbox.Form_Load();
+        endbox.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&endbox));
+        const ui::CaptionLabel* note = endbox.Label1(0);
+        QVERIFY(note != nullptr);
+        const QFontMetricsF metrics(note->font(), note);
+        const QStringList lines = note->text().split(QStringLiteral("\r\n"));
+        double widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        // The note must end inside the window, not merely inside its own oversized label.
+        QVERIFY2(
+            note->x() + widest <= endbox.width(),
+            qPrintable(
+                QStringLiteral("%1 + %2 > %3").arg(note->x()).arg(widest).arg(endbox.width())));
+        QVERIFY2(note->y() + static_cast<double>(lines.size()) * metrics.lineSpacing() <=
+                     endbox.height(),
+                 qPrintable(QStringLiteral("%1 lines").arg(lines.size())));
+        const QString path = qEnvironmentVariable("AERLITH_SCREENSHOT");
+        if (!path.isEmpty()) {
+            QVERIFY(endbox.grab().save(
+                QString(path).replace(QStringLiteral("main-window"), QStringLiteral("thank-you")),
+                "PNG"));
+        }
     }
 
     void saveTheScreenshot() {
