@@ -64,7 +64,5 @@ set(CPACK_DEBIAN_SCENARIO_PACKAGE_NAME aerlith-scenario)
 set(CPACK_DEBIAN_SCENARIO_PACKAGE_DEPENDS "aerlith (= ${PROJECT_VERSION})")
 set(CPACK_DEBIAN_SCENARIO_DESCRIPTION "Scripted driver for the Aerlith calculator
 Runs the calculator's window without a display from a script of key presses and prints what the \
-window shows; used to check an installation. Run it with \
-QT_QPA_PLATFORM=offscreen:configfile=/usr/share/aerlith-scenario/offscreen.json for the fixed \
-screen the scenario files expect.")
+window shows; used to check an installation.")
 include(CPack)

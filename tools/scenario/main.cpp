@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QTest>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -17,6 +18,25 @@
 #include "ui/platform_hooks.h"
 
 namespace {
+
+/// The file describing the fixed screen: the build tree's copy, else (on Linux, where the
+/// executable's own path is at hand before Qt starts) the installed one; empty when neither is
+/// there, and Qt's default offscreen screen is used.
+std::string OffscreenConfig() {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(AERLITH_OFFSCREEN_CONFIG, error)) {
+        return AERLITH_OFFSCREEN_CONFIG;
+    }
+#ifdef __linux__
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        const std::filesystem::path installed =
+            executable.parent_path() / AERLITH_INSTALLED_OFFSCREEN_CONFIG;
+        if (std::filesystem::is_regular_file(installed, error)) return installed.string();
+    }
+#endif
+    return {};
+}
 
 int Usage(const char* why) {
     std::cerr << "aerlith-scenario: " << why << "\nusage: aerlith-scenario [--data DIR] [SCRIPT]\n";
@@ -45,7 +65,11 @@ int main(int argc, char* argv[]) {
     // A fixed 1920 x 1080 screen at 96 dots per inch, so a pixel is 15 twips, whatever machine
     // runs the scenario.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + AERLITH_OFFSCREEN_CONFIG);
+        const std::string config = OffscreenConfig();
+        if (config.empty()) std::cerr << "aerlith-scenario: no screen file, Qt's default screen\n";
+        qputenv("QT_QPA_PLATFORM",
+                config.empty() ? QByteArray("offscreen")
+                               : "offscreen:configfile=" + QByteArray::fromStdString(config));
     }
     QApplication application(argc, argv);
     aerlith::app::PrepareApplication(application);
