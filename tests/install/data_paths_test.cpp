@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtGlobal>
+#include <ostream>
 
 namespace {
 
@@ -26,6 +27,8 @@ struct LayoutCase {
     bool installedFolder;
     const char* expected;  // "bin" or "installed"
 };
+
+void PrintTo(const LayoutCase& layout, std::ostream* out) { *out << layout.name; }
 
 class DataDirectoryTest : public testing::TestWithParam<LayoutCase> {};
 
