@@ -1,10 +1,10 @@
 #include "nav/aerodrome_search.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <variant>
 #include <vector>
@@ -259,8 +259,9 @@ TEST(LookUpByName, ThreeLetterQueryAlsoFindsByIdentifier) {
 class AerodromeFiles : public ::testing::Test {
 protected:
     void SetUp() override {
+        // A random suffix keeps parallel runs of the suite apart without a POSIX process id.
         folder_ = std::filesystem::temp_directory_path() /
-                  ("aerlith_nav_test_" + std::to_string(::getpid()) + "_" +
+                  ("aerlith_nav_test_" + std::to_string(std::random_device{}()) + "_" +
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_);
     }
