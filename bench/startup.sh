@@ -10,7 +10,7 @@
 #   BIN=dir        use aerlith-calc, empty_window and map_watch from dir instead of building the
 #                  release preset
 #   PROGRAMS="..." programs to measure besides the floor (default: aerlith-calc and the four
-#                  calculators)
+#                  calculators); a name found in BIN is started from there
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-15}
@@ -41,11 +41,10 @@ need_packages speedcrunch galculator kcalc qalculate-gtk
 BIN=$(cd "$BIN" && pwd)
 
 programs=(${PROGRAMS:-aerlith-calc speedcrunch galculator kcalc qalculate-gtk})
+# A program in BIN (aerlith-calc, empty_window, or a copy of aerlith-calc under another name to
+# compare two builds) is taken from there; any other from the PATH.
 command_of() {
-    case "$1" in
-    aerlith-calc | empty_window) echo "$BIN/$1" ;;
-    *) command -v "$1" ;;
-    esac
+    if [ -x "$BIN/$1" ]; then echo "$BIN/$1"; else command -v "$1"; fi
 }
 
 display=:97
