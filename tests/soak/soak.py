@@ -16,6 +16,7 @@ usage: soak.py --runner PATH --data DIR [--commands N] [--seed S] [--max-growth 
 """
 
 import argparse
+import collections
 import queue
 import random
 import re
@@ -33,6 +34,8 @@ NAMES = ["ottawa", "sea", "montreal", "lake", "intl", "x", "zzz", "", " ", "afte
 IDENTS = ["CYOW", "CYUL", "KSEA", "W55", "SEA", "YOW", "ZZZZ", "AB", "CYOWX", ""]
 REPLIES = ["ok", "skip", "enter", "esc", "click", "close"]
 LOOKUP, CROSS_COUNTRY = 4, 3
+# A runner that answers nothing for this long is stuck.
+STALL_SECONDS = 60
 
 LINE_FORMS = [
     re.compile(r"entry: \[.*\]"),
@@ -138,6 +141,7 @@ class Runner:
         self.lines = 0
         self.faults = []
         self.last_sent = ""
+        self.recent = collections.deque(maxlen=30)
         # Output is read all the time, so that neither side of the two pipes ever waits on a
         # full buffer.
         self.output = queue.Queue()
@@ -151,6 +155,7 @@ class Runner:
 
     def send(self, line):
         self.last_sent = line
+        self.recent.append(line)
         try:
             self.process.stdin.write((line + "\n").encode())
         except BrokenPipeError:
@@ -159,7 +164,13 @@ class Runner:
     def read_until(self, prefix):
         """Checks output lines until one starts with prefix and returns it; None at the end."""
         while True:
-            line = self.output.get()
+            try:
+                line = self.output.get(timeout=STALL_SECONDS)
+            except queue.Empty:
+                self.faults.append("no answer in %d s; last commands sent: %s"
+                                   % (STALL_SECONDS, " | ".join(self.recent)))
+                self.process.kill()
+                return None
             if line is None:
                 self.faults.append("output ended while waiting for '%s' after '%s'"
                                    % (prefix, self.last_sent))
@@ -173,7 +184,15 @@ class Runner:
             self.process.stdin.close()
         except BrokenPipeError:
             pass
-        while (line := self.output.get()) is not None:
+        while True:
+            try:
+                line = self.output.get(timeout=STALL_SECONDS)
+            except queue.Empty:
+                self.faults.append("the runner did not end at the end of its input")
+                self.process.kill()
+                break
+            if line is None:
+                break
             self.check(line)
         return self.process.wait()
 
@@ -221,6 +240,11 @@ def main():
                     runner.send("type %s {Esc}" % argument)
                     escapes += 1
             sent += 1
+        if sent % 50 == 0:
+            # Keeps the two sides in step, so that a stuck runner is caught within a minute
+            # instead of filling its input pipe.
+            runner.send("show title")
+            runner.read_until("title:")
         if early_kb is None and sent >= options.sample_at:
             # Wait for the runner to have done everything sent so far before measuring.
             runner.send("show title")
