@@ -36,6 +36,8 @@ REPLIES = ["ok", "skip", "enter", "esc", "click", "close"]
 LOOKUP, CROSS_COUNTRY = 4, 3
 # A runner that answers nothing for this long is stuck.
 STALL_SECONDS = 60
+# Kinds of `show` answer the soak waits for.
+OWED_ANSWERS = ("focus:", "title:")
 
 LINE_FORMS = [
     re.compile(r"entry: \[.*\]"),
@@ -145,6 +147,10 @@ class Runner:
         # Output is read all the time, so that neither side of the two pipes ever waits on a
         # full buffer.
         self.output = queue.Queue()
+        # Answers owed to the `show focus` and `show title` commands sent so far, and the last
+        # one read: random commands send these too, so an answer is only ours once none is owed.
+        self.owed = collections.Counter()
+        self.latest = {}
         self.reader = threading.Thread(target=self.read_all, daemon=True)
         self.reader.start()
 
@@ -156,6 +162,9 @@ class Runner:
     def send(self, line):
         self.last_sent = line
         self.recent.append(line)
+        for prefix in OWED_ANSWERS:
+            if line == "show " + prefix.rstrip(":"):
+                self.owed[prefix] += 1
         try:
             self.process.stdin.write((line + "\n").encode())
         except BrokenPipeError:
@@ -196,8 +205,20 @@ class Runner:
             self.check(line)
         return self.process.wait()
 
+    def answer(self, prefix):
+        """The answer to the last `show` command of that kind sent, once every earlier one has
+        been read; None when the output ends first."""
+        while self.owed[prefix] > 0:
+            if self.read_until(prefix) is None:
+                return None
+        return self.latest.get(prefix)
+
     def check(self, line):
         self.lines += 1
+        for prefix in OWED_ANSWERS:
+            if line.startswith(prefix):
+                self.owed[prefix] -= 1
+                self.latest[prefix] = line
         if not any(form.fullmatch(line) for form in LINE_FORMS):
             self.faults.append("malformed or forbidden line after '%s': %r"
                                % (self.last_sent, line))
@@ -234,7 +255,7 @@ def main():
             else:
                 runner.send("type " + argument)
                 runner.send("show focus")
-                focus = runner.read_until("focus:")
+                focus = runner.answer("focus:")
                 wanted = "Text2" if argument == "entry" else "Text1(%s)" % argument.split()[1]
                 if focus == "focus: " + wanted:
                     runner.send("type %s {Esc}" % argument)
@@ -244,14 +265,14 @@ def main():
             # Keeps the two sides in step, so that a stuck runner is caught within a minute
             # instead of filling its input pipe.
             runner.send("show title")
-            runner.read_until("title:")
+            runner.answer("title:")
         if early_kb is None and sent >= options.sample_at:
             # Wait for the runner to have done everything sent so far before measuring.
             runner.send("show title")
-            runner.read_until("title:")
+            runner.answer("title:")
             early_kb = runner.memory_kb()
     runner.send("show title")
-    runner.read_until("title:")
+    runner.answer("title:")
     late_kb = runner.memory_kb() if not runner.faults else 0
     status = runner.finish()
     elapsed = time.monotonic() - started
