@@ -13,6 +13,7 @@
 #include "ui/key_ascii.h"
 #include "ui/platform_hooks.h"
 #include "ui/texts.h"
+#include "ui/window_icon.h"
 #include "ui/window_math.h"
 
 namespace aerlith::app {
@@ -60,7 +61,7 @@ Calcs::Calcs(QString programDirectory, QWidget* parent)
     DeclareArray(*label0_);
     DeclareSingle(*text2_);
     DeclareArray(*image3_);
-    setWindowIcon(QIcon(ProgramFile(QStringLiteral("icon16.png"))));
+    setWindowIcon(ui::LoadWindowIcon(ProgramFile(QStringLiteral("icon16.png"))));
     connect(&timer1_, &QTimer::timeout, this, &Calcs::Timer1_Timer);
     keypad_.Hooks().showInfoBox = [](const QString& text, const QString& title) {
         ui::ShowInfoBox(text, title);

@@ -14,6 +14,7 @@
 #include "ui/key_ascii.h"
 #include "ui/platform_hooks.h"
 #include "ui/texts.h"
+#include "ui/window_icon.h"
 #include "ui/window_math.h"
 
 namespace aerlith::app {
@@ -60,7 +61,8 @@ Endbox::Endbox(QString programDirectory)
     // The ending sequence alone ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Thank you!"));
-    setWindowIcon(QIcon(QDir(programDirectory_).filePath(QStringLiteral("icon16.png"))));
+    setWindowIcon(
+        ui::LoadWindowIcon(QDir(programDirectory_).filePath(QStringLiteral("icon16.png"))));
     auto* label0 = new ui::CaptionLabel(this, kLabels, 0);
     image1_ = new ui::ImageBox(this, QStringLiteral("Image1"), 0);
     DeclareArray(*label0);

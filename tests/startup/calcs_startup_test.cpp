@@ -148,6 +148,8 @@ private slots:
         QCOMPARE(QFontInfo(calcs_->Text2().font()).family(), QStringLiteral("Tahoma"));
     }
 
+    void windowCarriesItsIcon() { QVERIFY(!calcs_->windowIcon().isNull()); }
+
     void keyZeroIsFirstInTheTabOrder() {
         QCOMPARE(QApplication::focusWidget(), calcs_->ButtonPlus1(0));
     }
