@@ -12,6 +12,7 @@
 #include "app/endbox.h"
 #include "ui/cibox.h"
 #include "ui/platform_hooks.h"
+#include "window_targets.h"
 
 using aerlith::app::Calcs;
 namespace ui = aerlith::ui;
@@ -71,18 +72,7 @@ private:
     QList<Qt::Key> answers_;
     int endings_ = 0;
 
-    QWidget* Target(const QString& name) const {
-        const QStringList parts = name.split(QLatin1Char(' '));
-        const int index = parts.size() > 1 ? parts[1].toInt() : 0;
-        if (parts[0] == QStringLiteral("key")) return calcs_->ButtonPlus1(index);
-        if (parts[0] == QStringLiteral("conv")) return calcs_->ButtonPlus2(index);
-        if (parts[0] == QStringLiteral("func")) return calcs_->ButtonPlus3(index);
-        if (parts[0] == QStringLiteral("box")) return calcs_->Text1(index);
-        if (parts[0] == QStringLiteral("label")) return calcs_->Label2(index);
-        if (parts[0] == QStringLiteral("entry")) return &calcs_->Text2();
-        if (parts[0] == QStringLiteral("picture")) return &calcs_->Image3();
-        return nullptr;
-    }
+    QWidget* Target(const QString& name) const { return aerlith::app::WindowTarget(*calcs_, name); }
 
     QString FocusName() const {
         QWidget* focus = QApplication::focusWidget();

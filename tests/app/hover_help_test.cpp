@@ -11,6 +11,7 @@
 #include "ui/cibox.h"
 #include "ui/platform_hooks.h"
 #include "ui/texts.h"
+#include "window_targets.h"
 
 using aerlith::app::Calcs;
 namespace ui = aerlith::ui;
@@ -25,19 +26,7 @@ private:
     QString helpText_;
     bool helpLong_ = false;
 
-    // "key N", "conv N", "func N", "box N", "label N", "entry", "picture"; nullptr otherwise.
-    QWidget* Target(const QString& name) const {
-        const QStringList parts = name.split(QLatin1Char(' '));
-        const int index = parts.size() > 1 ? parts[1].toInt() : 0;
-        if (parts[0] == QStringLiteral("key")) return calcs_->ButtonPlus1(index);
-        if (parts[0] == QStringLiteral("conv")) return calcs_->ButtonPlus2(index);
-        if (parts[0] == QStringLiteral("func")) return calcs_->ButtonPlus3(index);
-        if (parts[0] == QStringLiteral("box")) return calcs_->Text1(index);
-        if (parts[0] == QStringLiteral("label")) return calcs_->Label2(index);
-        if (parts[0] == QStringLiteral("entry")) return &calcs_->Text2();
-        if (parts[0] == QStringLiteral("picture")) return &calcs_->Image3();
-        return nullptr;
-    }
+    QWidget* Target(const QString& name) const { return aerlith::app::WindowTarget(*calcs_, name); }
 
     void MoveOnto(const QString& name) {
         if (name == QStringLiteral("background")) {
