@@ -16,6 +16,6 @@ echo "No display available: running a scripted demonstration offscreen and savin
 shots="$PWD/build/screenshots"
 mkdir -p "$shots"
 sed "s|@SHOTS@|$shots|g" scripts/demo.scenario | build/release/bin/aerlith-scenario
-for shot in "$shots"/*.png; do
+for shot in "$shots"/demo-*.png; do
     echo "saved $shot"
 done

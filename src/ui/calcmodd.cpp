@@ -161,6 +161,12 @@ void ApplyStandardLook(Form& form) {
                 controlFont.setPointSizeF(7);
                 widget.setFont(controlFont);
                 SetRole(widget, QPalette::ButtonText, QColor(255, 255, 255));
+                {
+                    // A locked button must look locked: its caption is drawn dark.
+                    QPalette palette = widget.palette();
+                    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(40, 56, 72));
+                    widget.setPalette(palette);
+                }
                 break;
             case ControlKind::TextBox:
                 widget.setFont(controlFont);
