@@ -6,6 +6,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD:-build/release}
+case $build in /*) ;; *) build=$PWD/$build ;; esac
 if [ -z "${BUILD:-}" ]; then
     cmake --preset release >/dev/null
     cmake --build --preset release -j "$(nproc)" --target aerlith-calc no_browser_tests >/dev/null
@@ -27,7 +28,7 @@ start_display() {
 
 start_display
 echo "display $DISPLAY"
-(cd "$work" && exec "$OLDPWD/$build/bin/aerlith-calc") >"$work/out" 2>&1 &
+(cd "$work" && exec "$build/bin/aerlith-calc") >"$work/out" 2>&1 &
 program=$!
 sleep 3
 kill "$xvfb"
@@ -54,7 +55,7 @@ sed 's/^/    /' "$work/out"
 
 start_display
 # Run from the scratch folder, so that a core dump never lands in the work tree.
-if (cd "$work" && exec "$OLDPWD/$build/bin/no_browser_tests") >"$work/nobrowser" 2>&1; then
+if (cd "$work" && exec "$build/bin/no_browser_tests") >"$work/nobrowser" 2>&1; then
     echo "no browser on $DISPLAY (xcb): ending passed"
 else
     echo "no browser on $DISPLAY (xcb): FAILED"
