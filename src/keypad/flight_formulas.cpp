@@ -123,6 +123,18 @@ private:
     bool anyFailed_ = false;
 };
 
+// Steps 1 and 2 of the density altitude and the dewpoint: the temperature in Celsius from box 0
+// (at most 99), then held in single precision.
+void ReadTemperature(ValueBoxTexts& boxes, FlightMembers& members, Steps& steps) {
+    ReadValue(boxes, 0, 99, members);
+    steps.Run([&] {
+        const auto celsius = Single(members.lastValue);
+        if (!celsius) return false;
+        members.temperature = *celsius;
+        return true;
+    });
+}
+
 }  // namespace
 
 bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
@@ -178,15 +190,9 @@ std::string CompleteDensityAltitude(ValueBoxTexts& boxes, FlightMembers& members
     Steps steps;
     std::optional<std::string> line;
     float x = 0;
-    ReadValue(boxes, 0, 99, members);  // 1. temperature
-    steps.Run([&] {                    // 2. temperature held in single precision
-        const auto celsius = Single(members.lastValue);
-        if (!celsius) return false;
-        members.temperature = *celsius;
-        return true;
-    });
-    ReadValue(boxes, 1, 50, members);  // 3. station pressure
-    steps.Run([&] {                    // 4. density factor: pressure over Rankine temperature
+    ReadTemperature(boxes, members, steps);  // 1 and 2. temperature, held in single precision
+    ReadValue(boxes, 1, 50, members);        // 3. station pressure
+    steps.Run([&] {                          // 4. density factor: pressure over Rankine temperature
         const auto factor = Single(Value(members.lastValue) * 1.32625 /
                                    (Value(members.temperature) * (9.0 / 5.0) + 32 + 459.67));
         if (!factor) return false;
@@ -206,15 +212,9 @@ std::string CompleteDewpoint(ValueBoxTexts& boxes, FlightMembers& members) {
     Steps steps;
     std::optional<std::string> line;
     float a = 0;
-    ReadValue(boxes, 0, 99, members);  // 1. temperature
-    steps.Run([&] {                    // 2. temperature held in single precision
-        const auto celsius = Single(members.lastValue);
-        if (!celsius) return false;
-        members.temperature = *celsius;
-        return true;
-    });
-    ReadValue(boxes, 1, 100, members);  // 3. relative humidity in percent
-    steps.Run([&] {                     // 4. dewpoint factor, single precision
+    ReadTemperature(boxes, members, steps);  // 1 and 2. temperature, held in single precision
+    ReadValue(boxes, 1, 100, members);       // 3. relative humidity in percent
+    steps.Run([&] {                          // 4. dewpoint factor, single precision
         const Value t = members.temperature;
         const auto factor =
             Single((Log(Value(members.lastValue) / 100) + t * 17.27 / (t + 237.3)) / 17.27);
