@@ -1,5 +1,6 @@
 # One place for the language level and warnings of every target.
 function(aerlith_target_defaults target)
+    set_property(GLOBAL APPEND PROPERTY AERLITH_TARGETS ${target})
     target_compile_features(${target} PUBLIC cxx_std_20)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
     if(MSVC)

@@ -70,7 +70,7 @@ std::function<void(Calcs&)> KeypadTyping(const QString& keys) {
     return [keys](Calcs& calcs) {
         Click(calcs.ButtonPlus1(kClearKey));
         for (const QChar key : keys) {
-            for (int i = 0; i < aerlith::keypad::kKeyCount; ++i) {
+            for (int i = 0; i < aerlith::kKeyCount; ++i) {
                 ui::CheckButton* button = calcs.ButtonPlus1(i);
                 if (button != nullptr && button->text() == QString(key)) Click(button);
             }

@@ -1,7 +1,8 @@
 // What a screen reader announces for the controls of the main window.
 
 #include "app/calcs.h"
-#include "app/tables/text_tables.h"
+#include "tables/message_numbers.h"
+#include "tables/text_tables.h"
 #include "ui/accessibility.h"
 #include "ui/texts.h"
 
@@ -37,7 +38,7 @@ QString SpokenKeyName(char caption) {
 }
 
 void Calcs::NameControlsForScreenReaders() {
-    for (int i = 0; i <= 19; ++i) {
+    for (int i = 0; i < kKeyCount; ++i) {
         if (ui::CheckButton* key = ButtonPlus1(i)) {
             ui::NameForScreenReaders(*key, SpokenKeyName(KeypadCaption(i).value_or(' ')),
                                      key->toolTip());
@@ -51,7 +52,7 @@ void Calcs::NameControlsForScreenReaders() {
                                      button->toolTip());
         }
     }
-    for (int i = 0; i <= 3; ++i) {
+    for (int i = 0; i < kValueBoxCount; ++i) {
         ui::TextBox* box = Text1(i);
         if (box == nullptr) continue;
         // The box is named by its field name as the prompt shows it: the label is its buddy, and
@@ -67,7 +68,7 @@ void Calcs::NameControlsForScreenReaders() {
         *image3_, QStringLiteral("Flight computer"),
         QStringLiteral("A picture of the two faces of a circular flight computer, shown in turn "
                        "every three seconds."));
-    setAccessibleName(ui::MessageText(10).trimmed());
+    setAccessibleName(ui::MessageText(msg::kWindowTitle).trimmed());
     setAccessibleDescription(
         QStringLiteral("Calculator for student pilots: keypad, unit conversions and flight "
                        "computer functions. F1 on a button gives its help."));

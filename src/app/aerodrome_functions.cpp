@@ -6,6 +6,7 @@
 #include "app/data_paths.h"
 #include "nav/aerodrome_search.h"
 #include "nav/cross_country.h"
+#include "tables/message_numbers.h"
 #include "ui/calcmodd.h"
 #include "ui/cibox.h"
 #include "ui/texts.h"
@@ -30,7 +31,8 @@ void Calcs::LookUpByName() {
     const LookUpResult result = aerlith::LookUpByName(
         NativePath(AerodromeFile()), Bytes(nameBox->text()), [this](std::string_view candidate) {
             text2_->setText(FromBytes(candidate));
-            ui::ShowInfoBox(ui::MessageText(35), ui::MessageText(36));
+            ui::ShowInfoBox(ui::MessageText(msg::kDoYouWantThisOne),
+                            ui::MessageText(msg::kPossibleChoiceFound));
             return ui::calcmodd::BoxAnswer() == 1;
         });
     text2_->setText(FromBytes(result.entryText));

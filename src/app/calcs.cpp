@@ -5,8 +5,10 @@
 #include <QKeyEvent>
 
 #include "app/endbox.h"
-#include "app/tables/text_tables.h"
-#include "calc/number_text.h"
+#include "calc/number_format.h"
+#include "layout/window_math.h"
+#include "tables/message_numbers.h"
+#include "tables/text_tables.h"
 #include "ui/calcmodd.h"
 #include "ui/cibox.h"
 #include "ui/hover.h"
@@ -14,12 +16,11 @@
 #include "ui/platform_hooks.h"
 #include "ui/texts.h"
 #include "ui/window_icon.h"
-#include "ui/window_math.h"
 
 namespace aerlith::app {
 namespace {
 
-using ui::Rgb;
+using layout::Rgb;
 namespace calcmodd = ui::calcmodd;
 
 constexpr std::int32_t kKeypadColour = Rgb(0, 169, 236);
@@ -105,14 +106,14 @@ void Calcs::Form_Load() {
     for (const std::int32_t code : {1119, 1217, 138, 227, 313}) calcmodd::LoadControlArray(code);
     state.entryState = keypad::Calculator;
     calcmodd::ApplyStandardLook(*this);
-    setWindowTitle(QStringLiteral("   ") + ui::MessageText(10));
+    setWindowTitle(QStringLiteral("   ") + ui::MessageText(msg::kWindowTitle));
     MoveWindow(800, 1800, 10400, 4250);
 
     SetColour(*text2_, QPalette::Base, QColor(250, 250, 250));
     text2_->Move(180, 100, 9950, 350);
     SetColour(*text2_, QPalette::Text, QColor(0, 0, 96));
     text2_->SetFontSize(8);
-    text2_->setToolTip(ui::MessageText(12));
+    text2_->setToolTip(ui::MessageText(msg::kEntryTooltip));
 
     LayOutKeypad();
     LayOutConversionBank();
@@ -143,7 +144,7 @@ void Calcs::Form_Load() {
 }
 
 void Calcs::LayOutKeypad() {
-    const QString tooltip = ui::MessageText(13) + ui::MessageText(14);
+    const QString tooltip = ui::MessageText(msg::kKeypadTooltip) + ui::MessageText(msg::kHelpHint);
     int key = 0;
     for (int column = 1; column <= 5; ++column) {
         for (int row = 1; row <= 4; ++row) {
@@ -160,7 +161,8 @@ void Calcs::LayOutKeypad() {
 }
 
 void Calcs::LayOutConversionBank() {
-    const QString tooltip = ui::MessageText(16) + ui::MessageText(14);
+    const QString tooltip =
+        ui::MessageText(msg::kConversionTooltip) + ui::MessageText(msg::kHelpHint);
     int k = 20;
     for (int column = 1; column <= 4; ++column) {
         for (int row = 1; row <= 6; ++row) {
@@ -180,26 +182,26 @@ void Calcs::LayOutConversionBank() {
 }
 
 void Calcs::LayOutFunctionBank() {
-    for (int i = 0; i <= 8; ++i) {
+    for (int i = 0; i < kFunctionCount; ++i) {
         ui::CheckButton* button = ButtonPlus3(i);
         if (button == nullptr) continue;
-        int tooltipFirst = 17;
-        if (i == 4) tooltipFirst = 18;
-        if (i > 4) tooltipFirst = 19;
-        if (i == 3) tooltipFirst = 20;
-        button->setText(ui::MessageText(21 + i));
+        int tooltipFirst = msg::kTimeDistanceTooltip;
+        if (i == 4) tooltipFirst = msg::kLookUpTooltip;
+        if (i > 4) tooltipFirst = msg::kMeteorologyTooltip;
+        if (i == 3) tooltipFirst = msg::kCrossCountryTooltip;
+        button->setText(ui::MessageText(msg::kFirstFunctionCaption + i));
         if (i < 5) {
             button->Move(static_cast<float>(i * 2000 + 180), 3240, 1920, 500);
         } else {
             button->Move(static_cast<float>((i - 5) * 1790 + 180), 2800, 1720, 400);
         }
-        button->setToolTip(ui::MessageText(tooltipFirst) + ui::MessageText(14));
+        button->setToolTip(ui::MessageText(tooltipFirst) + ui::MessageText(msg::kHelpHint));
         calcmodd::PaintButton(*button, kFunctionColour);
     }
 }
 
 void Calcs::LayOutValueBoxes() {
-    for (int i = 0; i <= 3; ++i) {
+    for (int i = 0; i < kValueBoxCount; ++i) {
         const int slot = (i + 1) * 615;
         if (ui::TextBox* box = Text1(i)) {
             box->Move(7400, static_cast<float>(slot - 50), 2700, 320);
@@ -214,22 +216,22 @@ void Calcs::LayOutValueBoxes() {
         if (previous != nullptr && next != nullptr) setTabOrder(previous, next);
         if (next != nullptr) previous = next;
     };
-    for (int i = 0; i <= 3; ++i) chain(Text1(i));
-    for (int i = 1; i <= 19; ++i) chain(ButtonPlus1(i));
-    for (int i = 0; i <= 17; ++i) chain(ButtonPlus2(i));
-    for (int i = 0; i <= 8; ++i) chain(ButtonPlus3(i));
+    for (int i = 0; i < kValueBoxCount; ++i) chain(Text1(i));
+    for (int i = 1; i < kKeyCount; ++i) chain(ButtonPlus1(i));
+    for (int i = 0; i < kConversionCount; ++i) chain(ButtonPlus2(i));
+    for (int i = 0; i < kFunctionCount; ++i) chain(ButtonPlus3(i));
     chain(text2_);
 }
 
 void Calcs::DrawShadows() {
-    for (int i = 0; i <= 19; ++i) {
+    for (int i = 0; i < kKeyCount; ++i) {
         if (ui::CheckButton* key = ButtonPlus1(i)) calcmodd::DrawButtonShadow(*key, 2);
-        if (i < 9) {
+        if (i < kFunctionCount) {
             if (ui::CheckButton* function = ButtonPlus3(i)) {
                 calcmodd::DrawButtonShadow(*function, 4);
             }
         }
-        if (i < 18) {
+        if (i < kConversionCount) {
             if (ui::CheckButton* conversion = ButtonPlus2(i)) {
                 calcmodd::DrawButtonShadow(*conversion, 3);
             }
@@ -257,7 +259,7 @@ void Calcs::AttachPointerHandlers() {
     connect(background, &ui::PointerWatch::PointerMoved, this, &Calcs::Form_MouseMove);
     auto* entry = new ui::PointerWatch(*text2_, ui::WatchedMoves::All);
     connect(entry, &ui::PointerWatch::PointerMoved, this, &Calcs::Text2_MouseMove);
-    for (int i = 0; i <= 7; ++i) {
+    for (int i = 0; i < 2 * kValueBoxCount; ++i) {
         if (ui::CaptionLabel* label = Label2(i)) {
             connect(label, &ui::CaptionLabel::PointerMoved, this,
                     [this, i] { label2_MouseMove(i); });

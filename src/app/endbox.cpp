@@ -6,7 +6,8 @@
 #include <QMouseEvent>
 #include <array>
 
-#include "app/tables/maker.h"
+#include "layout/window_math.h"
+#include "tables/maker.h"
 #include "ui/accessibility.h"
 #include "ui/calcmodd.h"
 #include "ui/caption_label.h"
@@ -15,12 +16,11 @@
 #include "ui/platform_hooks.h"
 #include "ui/texts.h"
 #include "ui/window_icon.h"
-#include "ui/window_math.h"
 
 namespace aerlith::app {
 namespace {
 
-constexpr std::int32_t kBackgroundColour = ui::Rgb(7, 49, 89);
+constexpr std::int32_t kBackgroundColour = layout::Rgb(7, 49, 89);
 constexpr double kNotePoints = 8;
 const QString kLabels = QStringLiteral("Label1");
 

@@ -1,14 +1,15 @@
 #include "calc/conversions.h"
 
-#include "app/tables/text_tables.h"
 #include "calc/checked_math.h"
-#include "calc/number_text.h"
+#include "calc/number_format.h"
+#include "calc/number_reading.h"
+#include "tables/message_numbers.h"
+#include "tables/text_tables.h"
 
 namespace aerlith {
 namespace {
 
 // Message-table entry holding the factor records: a mode letter, then a 10-character number.
-constexpr int kFactorTable = 64;
 constexpr std::size_t kFactorWidth = 10;
 
 // The conversion of `v`, computed in the written order so results match to the last bit.
@@ -26,7 +27,7 @@ std::optional<double> Convert(char modeLetter, double v) {
     }
     // The search is exact and from the first character: the factor digits never hold a letter,
     // so a letter found is the start of its own record.
-    const std::string_view factors = Message(kFactorTable);
+    const std::string_view factors = Message(msg::kConversionFactors);
     const std::size_t q = factors.find(modeLetter);
     if (q != std::string_view::npos) {
         const double factor = ReadLeadingNumber(factors.substr(q + 1, kFactorWidth));

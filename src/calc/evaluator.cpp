@@ -8,15 +8,15 @@
 
 #include "calc/checked_math.h"
 #include "calc/evaluator_steps.h"
-#include "calc/number_text.h"
+#include "calc/number_format.h"
+#include "calc/number_reading.h"
+#include "tables/ascii_text.h"
 
 namespace aerlith {
 namespace {
 
 // Pass order: the earlier pass binds tighter, and each pass works left to right.
 constexpr char kOperatorPasses[] = {'^', '/', '\\', 'x', '-', '+'};
-
-bool IsDigit(int c) { return IsBetween(c, 47, 58); }
 
 bool IsNumberChar(int c) { return IsDigit(c) || c == ',' || c == '.'; }
 

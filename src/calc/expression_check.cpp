@@ -1,12 +1,12 @@
 #include "calc/expression_check.h"
 
-#include "app/tables/text_tables.h"
+#include "tables/message_numbers.h"
+#include "tables/text_tables.h"
 
 namespace aerlith {
 namespace {
 
 // Message-table entry that prefixes a reported invalid pair.
-constexpr int kInvalidPairMessage = 58;
 
 // The leftmost two characters of `text` that form an entry of the invalid-pair table.
 std::optional<std::string_view> FindInvalidPair(std::string_view text) {
@@ -53,7 +53,7 @@ ExpressionCheck CheckExpression(std::string_view entryText) {
     ExpressionCheck check;
     if (const std::optional<std::string_view> pair = FindInvalidPair(entryText)) {
         check.refused = true;
-        check.newEntryText = std::string(Message(kInvalidPairMessage)) + std::string(*pair);
+        check.newEntryText = std::string(Message(msg::kInvalidPairMessage)) + std::string(*pair);
     }
     // The first-character rule looks at what the entry box shows now, the pair message if any.
     const std::string_view shown = check.newEntryText ? *check.newEntryText : entryText;

@@ -1,9 +1,9 @@
 // The conversion bank: converts the number the entry box starts with and shows the result.
 
-#include "app/tables/text_tables.h"
 #include "calc/conversions.h"
 #include "keypad/keypad.h"
 #include "keypad/keypad_controls.h"
+#include "tables/text_tables.h"
 #include "ui/check_button.h"
 #include "ui/key_ascii.h"
 #include "ui/text_box.h"

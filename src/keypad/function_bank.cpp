@@ -5,10 +5,11 @@
 #include <QPalette>
 #include <vector>
 
-#include "app/tables/text_tables.h"
 #include "calc/conversions.h"
 #include "keypad/keypad.h"
 #include "keypad/keypad_controls.h"
+#include "tables/message_numbers.h"
+#include "tables/text_tables.h"
 #include "ui/calcmodd.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
@@ -20,15 +21,6 @@
 namespace aerlith::keypad {
 namespace {
 
-// Message-table entries the prompts are built from.
-constexpr int kEnterThe = 42;       // "Enter the "
-constexpr int kTrueCourse = 43;     // " True Course"
-constexpr int kTrueAirspeed = 44;   // " True Airspeed"
-constexpr int kThenClick = 45;      // " then Click the '=' button."
-constexpr int kCourseField = 62;    // " True Course"
-constexpr int kAirspeedField = 63;  // " True Airspeed"
-constexpr int kFirstFunctionCaption = 21;
-
 // The prompt of each function, by mode letter: its first message-table entry and how many value
 // boxes it shows (count code 0: one, 1: two, 3: four).
 struct PromptEntries {
@@ -37,15 +29,15 @@ struct PromptEntries {
     int countCode;
 };
 constexpr std::array<PromptEntries, 9> kPrompts = {{
-    {'w', 66, 1},
-    {'d', 65, 3},
-    {'-', 60, 3},
-    {'y', 56, 1},
-    {'p', 46, 0},
-    {'e', 52, 0},
-    {'s', 50, 1},
-    {'a', 48, 1},
-    {'o', 53, 1},
+    {'w', msg::kWindSpeedField, 1},
+    {'d', msg::kWindDirectionField, 3},
+    {'-', msg::kTrueHeadingField, 3},
+    {'y', msg::kOriginField, 1},
+    {'p', msg::kPartialNameField, 0},
+    {'e', msg::kAltimeterSettingField, 0},
+    {'s', msg::kDensityTemperatureField, 1},
+    {'a', msg::kMslAltitudeField, 1},
+    {'o', msg::kDewpointTemperatureField, 1},
 }};
 
 struct PromptText {
@@ -57,17 +49,19 @@ std::optional<PromptText> BuildPrompt(int first, int countCode) {
     const auto e = [](int entry) { return ui::MessageText(entry); };
     switch (countCode) {
         case 0:
-            return PromptText{e(kEnterThe) + e(first) + e(kThenClick) + QStringLiteral("    "),
-                              {e(first)}};
+            return PromptText{
+                e(msg::kEnterThe) + e(first) + e(msg::kThenClick) + QStringLiteral("    "),
+                {e(first)}};
         case 1:
-            return PromptText{e(kEnterThe) + e(first) + QStringLiteral(" and the ") + e(first + 1) +
-                                  e(kThenClick),
+            return PromptText{e(msg::kEnterThe) + e(first) + QStringLiteral(" and the ") +
+                                  e(first + 1) + e(msg::kThenClick),
                               {e(first), e(first + 1)}};
         case 3:
-            return PromptText{e(kEnterThe) + e(kTrueCourse) + QStringLiteral(", ") +
-                                  e(kTrueAirspeed) + QStringLiteral(", ") + e(first) +
-                                  QStringLiteral(" and ") + e(first + 1) + e(kThenClick),
-                              {e(kCourseField), e(kAirspeedField), e(first), e(first + 1)}};
+            return PromptText{
+                e(msg::kEnterThe) + e(msg::kPromptTrueCourse) + QStringLiteral(", ") +
+                    e(msg::kPromptTrueAirspeed) + QStringLiteral(", ") + e(first) +
+                    QStringLiteral(" and ") + e(first + 1) + e(msg::kThenClick),
+                {e(msg::kTrueCourseField), e(msg::kTrueAirspeedField), e(first), e(first + 1)}};
         default:
             return std::nullopt;
     }
@@ -84,7 +78,7 @@ void Keypad::buttonplus3_Click(int index) {
     SetKeysEnabled(false);
     if (picture_ != nullptr) picture_->hide();
     if (index < 0 || index >= kFunctionCount) return;
-    const std::optional<char> letter = ModeLetterOf(Message(kFirstFunctionCaption + index));
+    const std::optional<char> letter = ModeLetterOf(Message(msg::kFirstFunctionCaption + index));
     if (!letter) return;
     state_.modeLetter = QString(QChar::fromLatin1(*letter));
     for (const PromptEntries& prompt : kPrompts) {

@@ -1,10 +1,11 @@
 #include "keypad/keypad.h"
 
-#include "app/tables/text_tables.h"
 #include "calc/evaluator.h"
 #include "calc/expression_check.h"
-#include "calc/number_text.h"
+#include "calc/number_format.h"
 #include "keypad/keypad_controls.h"
+#include "tables/message_numbers.h"
+#include "tables/text_tables.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
 #include "ui/form.h"
@@ -15,8 +16,6 @@
 
 namespace aerlith::keypad {
 namespace {
-
-constexpr int kEvaluationFailed = 30;  // "Oops. - Error (out of Range, division by zero or typo.) "
 
 // Keyboard routes compare with the caption put in lower case, so only 'c' presses 'C'.
 int LowerCase(char caption) {
@@ -228,7 +227,7 @@ void Keypad::EvaluateEntry() {
     }
     const std::optional<double> value = EvaluateExpression(ui::ToStdString(entry_->text()));
     if (!value) {
-        entry_->setText(ui::MessageText(kEvaluationFailed));
+        entry_->setText(ui::MessageText(msg::kRefusal));
         return;
     }
     state_.expressionResult = *value;

@@ -9,8 +9,9 @@
 #include <array>
 #include <functional>
 
+#include "flight/flight_formulas.h"
 #include "keypad/calcs_state.h"
-#include "keypad/flight_formulas.h"
+#include "tables/text_tables.h"
 
 class QWidget;
 
@@ -125,11 +126,12 @@ private:
     FlightMembers flight_;
     bool banksLocked_ = false;
 
-    std::array<ui::CheckButton*, 20> keys_{};
-    std::array<ui::CheckButton*, 18> conversions_{};
-    std::array<ui::CheckButton*, 9> functions_{};
-    std::array<ui::TextBox*, 4> valueBoxes_{};
-    std::array<ui::CaptionLabel*, 8> labels_{};
+    std::array<ui::CheckButton*, kKeyCount> keys_{};
+    std::array<ui::CheckButton*, kConversionCount> conversions_{};
+    std::array<ui::CheckButton*, kFunctionCount> functions_{};
+    std::array<ui::TextBox*, kValueBoxCount> valueBoxes_{};
+    /// Each value box's field name and, behind it, its shadow.
+    std::array<ui::CaptionLabel*, 2 * kValueBoxCount> labels_{};
     ui::TextBox* entry_ = nullptr;
     ui::ImageBox* picture_ = nullptr;
 };

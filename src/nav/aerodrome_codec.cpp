@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/tables/text_tables.h"
-#include "calc/number_text.h"
+#include "calc/number_format.h"
+#include "calc/number_reading.h"
+#include "tables/ascii_text.h"
+#include "tables/text_tables.h"
 
 namespace aerlith {
 
@@ -30,19 +32,6 @@ std::string_view Left(std::string_view text, std::size_t length) { return text.s
 
 std::string_view Right(std::string_view text, std::size_t length) {
     return length >= text.size() ? text : text.substr(text.size() - length);
-}
-
-std::string_view TrimTrailingBlanks(std::string_view text) {
-    const auto last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
-}
-
-char ToUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) c = ToUpperAscii(c);
-    return upper;
 }
 
 /// Byte that stands for each two-letter pair of the table, 0 where none does. A pair that

@@ -12,6 +12,8 @@ namespace aerlith {
 
 /// A search examines at most this many records, the end record "99" included.
 inline constexpr int kMaxRecords = 6700;
+/// Data records a file can hold where a search finds them: the "99" record takes the last place.
+inline constexpr int kMaxDataRecords = kMaxRecords - 1;
 /// The name line that ends the file; nothing after it is read.
 inline constexpr std::string_view kEndRecordName = "99";
 /// Variation bytes: n degrees west is 155 + n (0 to 100), n degrees east is 55 + n (0 to 99).

@@ -5,30 +5,14 @@
 #include <fstream>
 #include <system_error>
 
-#include "app/tables/text_tables.h"
 #include "nav/aerodrome_codec.h"
+#include "tables/ascii_text.h"
+#include "tables/message_numbers.h"
+#include "tables/text_tables.h"
 
 namespace aerlith {
 
 namespace {
-
-constexpr int kNotFoundMessage = 37;
-constexpr int kUnreadableMessage = 79;
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper;
-}
 
 std::string_view LastThree(std::string_view text) {
     return text.size() <= 3 ? text : text.substr(text.size() - 3);
@@ -96,7 +80,7 @@ bool NameMatches(std::string_view nameLine, std::string_view query) {
 LookUpResult LookUpByName(const std::filesystem::path& file, std::string_view query,
                           const CandidateQuestion& acceptCandidate) {
     const auto bytes = ReadAerodromeFile(file);
-    if (!bytes) return LookUpResult{std::string(Message(kUnreadableMessage))};
+    if (!bytes) return LookUpResult{std::string(Message(msg::kDatabaseUnreadable))};
     return LookUpByNameInBytes(*bytes, query, acceptCandidate);
 }
 
@@ -111,7 +95,7 @@ LookUpResult LookUpByNameInBytes(std::string_view fileBytes, std::string_view qu
             return LookUpResult{std::move(candidate)};
     }
     // Skipping every candidate ends the same way as finding none.
-    return LookUpResult{std::string(Message(kNotFoundMessage))};
+    return LookUpResult{std::string(Message(msg::kNotFound))};
 }
 
 bool IsIdentifierQueryLength(std::string_view query) {

@@ -3,23 +3,16 @@
 #include <cmath>
 #include <variant>
 
-#include "app/tables/text_tables.h"
+#include "calc/angles.h"
 #include "calc/checked_math.h"
-#include "calc/number_text.h"
-#include "keypad/angles.h"
+#include "calc/number_format.h"
+#include "calc/number_reading.h"
+#include "tables/message_numbers.h"
+#include "tables/text_tables.h"
 
 namespace aerlith {
 
 namespace {
-
-constexpr int kErrorMessage = 30;
-constexpr int kNotFoundMessage = 37;
-constexpr int kMagneticLabelMessage = 55;
-constexpr int kDistanceLabelMessage = 72;
-constexpr int kWrongLengthMessage = 78;
-constexpr int kUnreadableMessage = 79;
-
-constexpr double kFullCircleDeg = 360.0;
 
 /// The value as it reads back from its one-decimal text (halves away from zero).
 std::optional<double> OneDecimal(double value) {
@@ -38,27 +31,20 @@ std::optional<float> SingleRadians(float degrees) {
     return CheckedSingle(static_cast<double>(degrees) * kDegreesToRadians);
 }
 
-/// Into the range above 0 up to 360: 0 is north and shows as 360.
-double IntoCompassRange(double degrees) {
-    double inRange = std::fmod(degrees, kFullCircleDeg);
-    if (inRange <= 0.0) inRange += kFullCircleDeg;
-    return inRange;
-}
-
 std::optional<CrossCountryResult> Refusal(const FindResult& result) {
     if (std::holds_alternative<WrongIdentifierLength>(result)) {
-        return CrossCountryResult{std::string(Message(kWrongLengthMessage)), true};
+        return CrossCountryResult{std::string(Message(msg::kWrongIdentifierLength)), true};
     }
     if (std::holds_alternative<DatabaseUnreadable>(result)) {
-        return CrossCountryResult{std::string(Message(kUnreadableMessage))};
+        return CrossCountryResult{std::string(Message(msg::kDatabaseUnreadable))};
     }
     if (std::holds_alternative<AerodromeNotFound>(result)) {
-        return CrossCountryResult{std::string(Message(kNotFoundMessage))};
+        return CrossCountryResult{std::string(Message(msg::kNotFound))};
     }
     return std::nullopt;
 }
 
-CrossCountryResult ErrorResult() { return CrossCountryResult{std::string(Message(kErrorMessage))}; }
+CrossCountryResult ErrorResult() { return CrossCountryResult{std::string(Message(msg::kRefusal))}; }
 
 /// The result line, or nullopt when a number cannot be written.
 std::optional<std::string> ResultLine(const FoundAerodrome& origin, const FoundAerodrome& dest,
@@ -74,9 +60,9 @@ std::optional<std::string> ResultLine(const FoundAerodrome& origin, const FoundA
     if (!nm || !sm || !trueCourse || !magnetic1 || !magnetic2) return std::nullopt;
     std::string line = "   " + origin.ident + " to " + dest.ident + "    Dist = ";
     line += *nm + "/" + *sm;
-    line += Message(kDistanceLabelMessage);
+    line += Message(msg::kDistanceLabel);
     line += *trueCourse;
-    line += Message(kMagneticLabelMessage);
+    line += Message(msg::kMagneticCourseLabel);
     line += *magnetic1 + " /" + *magnetic2;
     line += state.noVariationMark;
     return line;
@@ -103,18 +89,6 @@ CrossCountryResult RunCrossCountry(const Finder& find, std::string_view originTe
 }
 
 }  // namespace
-
-std::optional<double> ArcCosine(double x) {
-    if (std::isnan(x)) return std::nullopt;
-    // Rounding carries the cosine of a due-south course to about -1.0000000000000033.
-    if (x <= -1.0) return kPiPrime;
-    if (x >= 1.0) return 0.0;
-    const auto root = CheckedSqrt(-x * x + 1.0);
-    if (!root) return std::nullopt;
-    const auto quotient = CheckedDiv(-x, *root);
-    if (!quotient) return std::nullopt;
-    return std::atan(*quotient) + 2.0 * std::atan(1.0);
-}
 
 std::optional<Leg> ComputeLeg(float originLatDeg, float originLonDeg, float destLatDeg,
                               float destLonDeg) {

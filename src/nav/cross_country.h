@@ -15,11 +15,6 @@ namespace aerlith {
 /// Statute miles per nautical mile.
 inline constexpr double kStatuteMilesPerNauticalMile = 1.152;
 
-/// Arc cosine of `x` in radians, computed as atan(-x / sqrt(-x*x + 1)) + 2*atan(1). The argument
-/// is first brought into -1..1 (rounding can carry it just past either end); -1 gives
-/// kPiPrime, 1 gives 0. nullopt only when `x` is not a number.
-std::optional<double> ArcCosine(double x);
-
 /// One leg between two positions.
 struct Leg {
     float distanceNm = 0;      ///< rounded to one decimal

@@ -8,17 +8,29 @@
 #include <array>
 #include <cmath>
 
-#include "app/tables/text_tables.h"
-#include "calc/number_text.h"
+#include "calc/number_format.h"
+#include "layout/window_math.h"
+#include "tables/text_tables.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
 #include "ui/form.h"
 #include "ui/image_box.h"
 #include "ui/text_box.h"
 #include "ui/twips.h"
-#include "ui/window_math.h"
 
 namespace aerlith::ui::calcmodd {
+
+using layout::BackgroundStrokeCount;
+using layout::ButtonScheme;
+using layout::ButtonSchemeFor;
+using layout::CentreOffset;
+using layout::ColorParts;
+using layout::ParseControlArrayCode;
+using layout::ScaleFactors;
+using layout::ScaleFactorsFor;
+using layout::ScaleTwips;
+using layout::WorkAreaTwips;
+
 namespace {
 
 QString SettingText(int index) {
@@ -66,7 +78,7 @@ ModuleState& State() {
 QString StandardFontName() { return SettingText(5); }
 
 QColor ColorOf(std::int64_t color) {
-    const ColorParts parts = ui::SplitColor(color);
+    const ColorParts parts = layout::SplitColor(color);
     return QColor(std::min(parts.red, 255), std::min(parts.green, 255), std::min(parts.blue, 255));
 }
 
@@ -235,7 +247,7 @@ void PaintBackground(std::int64_t color) {
 }
 
 void SplitColor(std::int64_t color) {
-    const ColorParts parts = ui::SplitColor(color);
+    const ColorParts parts = layout::SplitColor(color);
     State().ColorRed = parts.red;
     State().ColorGreen = parts.green;
     State().ColorBlue = parts.blue;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <cmath>
 
+#include "layout/window_math.h"
 #include "ui/accessibility.h"
 #include "ui/calcmodd.h"
 #include "ui/caption_label.h"
@@ -11,10 +12,11 @@
 #include "ui/hover.h"
 #include "ui/key_ascii.h"
 #include "ui/twips.h"
-#include "ui/window_math.h"
 
 namespace aerlith::ui {
 namespace {
+
+using layout::Rgb;
 
 constexpr std::int32_t kButtonColour = Rgb(17, 68, 51);
 constexpr std::int32_t kBackgroundColour = Rgb(7, 49, 89);

@@ -1,23 +1,22 @@
 #include "ui/context_help.h"
 
+#include "tables/message_numbers.h"
+
 namespace aerlith::ui {
-namespace {
-
-constexpr int kClosingParagraph = 77;
-
-}  // namespace
 
 HelpEntries ContextHelpEntries(HelpBank bank, int index) {
     switch (bank) {
         case HelpBank::Keypad:
-            return {74, kClosingParagraph, 68};
+            return {msg::kKeypadHelp, msg::kHelpClosing, msg::kKeypadHelpTitle};
         case HelpBank::Conversions:
-            return {73, kClosingParagraph, 69};
+            return {msg::kConversionHelp, msg::kHelpClosing, msg::kConversionHelpTitle};
         case HelpBank::Functions:
             break;
     }
-    if (index == 3 || index == 4) return {76, kClosingParagraph, 70};
-    return {75, kClosingParagraph, 71};
+    if (index == 3 || index == 4) {
+        return {msg::kFlightPlanHelp, msg::kHelpClosing, msg::kFlightPlanHelpTitle};
+    }
+    return {msg::kFormulaHelp, msg::kHelpClosing, msg::kFormulaHelpTitle};
 }
 
 }  // namespace aerlith::ui

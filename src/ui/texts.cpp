@@ -1,6 +1,6 @@
 #include "ui/texts.h"
 
-#include "app/tables/text_tables.h"
+#include "tables/text_tables.h"
 
 namespace aerlith::ui {
 

@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "app/calcs.h"
-#include "app/tables/maker.h"
+#include "scenario/window_targets.h"
+#include "tables/maker.h"
 #include "ui/cibox.h"
 #include "ui/platform_hooks.h"
 #include "ui/texts.h"
-#include "window_targets.h"
 
 using aerlith::app::Calcs;
 namespace ui = aerlith::ui;
@@ -26,7 +26,9 @@ private:
     QString helpText_;
     bool helpLong_ = false;
 
-    QWidget* Target(const QString& name) const { return aerlith::app::WindowTarget(*calcs_, name); }
+    QWidget* Target(const QString& name) const {
+        return aerlith::scenario::FindTarget(*calcs_, name.toStdString());
+    }
 
     void MoveOnto(const QString& name) {
         if (name == QStringLiteral("background")) {
@@ -89,19 +91,19 @@ private slots:
         QTest::addColumn<bool>("pending");
         QTest::addColumn<QStringList>("moves");
         QTest::addColumn<QString>("underlined");
-        QTest::newRow("onto a key") << false << QStringList{"key 0"} << "buttonplus1(0)";
+        QTest::newRow("onto a key") << false << QStringList{"key 7"} << "buttonplus1(0)";
         QTest::newRow("key straight onto a conversion")
-            << false << QStringList{"key 0", "conv 0"} << "buttonplus2(0)";
+            << false << QStringList{"key 7", "conv 0"} << "buttonplus2(0)";
         QTest::newRow("conversion straight onto a function")
             << false << QStringList{"conv 17", "func 8"} << "buttonplus3(8)";
         QTest::newRow("repeated moves over one key")
-            << false << QStringList{"key 19", "key 19", "key 19"} << "buttonplus1(19)";
+            << false << QStringList{"key (", "key (", "key ("} << "buttonplus1(19)";
         QTest::newRow("button onto the picture keeps it")
             << false << QStringList{"conv 3", "picture"} << "buttonplus2(3)";
         QTest::newRow("button onto the background clears")
             << false << QStringList{"func 0", "background"} << "";
         QTest::newRow("button onto the entry box clears")
-            << false << QStringList{"key 7", "entry"} << "";
+            << false << QStringList{"key .", "entry"} << "";
         QTest::newRow("button onto a value box keeps it")
             << true << QStringList{"func 5", "box 0"} << "buttonplus3(5)";
         QTest::newRow("value box, then the entry box clears")
@@ -109,11 +111,11 @@ private slots:
         QTest::newRow("button onto a value-box label clears")
             << true << QStringList{"func 6", "label 0"} << "";
         QTest::newRow("button onto a locked key clears")
-            << true << QStringList{"func 5", "key 0"} << "";
+            << true << QStringList{"func 5", "key 7"} << "";
         QTest::newRow("button onto a locked conversion clears")
             << true << QStringList{"func 7", "conv 2"} << "";
         QTest::newRow("unlocked 'C' while locked")
-            << true << QStringList{"func 7", "key 11"} << "buttonplus1(11)";
+            << true << QStringList{"func 7", "key C"} << "buttonplus1(11)";
     }
 
     void hoverMovesTheMark() {
@@ -139,8 +141,8 @@ private slots:
         const QString conversionText = QStringLiteral("To do a conversion, first type");
         const QString planText = QStringLiteral("These two buttons will calculate the distance");
         const QString formulaText = QStringLiteral("These buttons will perform similar calcul");
-        QTest::newRow("key 0") << "key 0" << keypad << keypadText;
-        QTest::newRow("key 19") << "key 19" << keypad << keypadText;
+        QTest::newRow("key 7") << "key 7" << keypad << keypadText;
+        QTest::newRow("key (") << "key (" << keypad << keypadText;
         QTest::newRow("conversion 0") << "conv 0" << conversions << conversionText;
         QTest::newRow("conversion 17") << "conv 17" << conversions << conversionText;
         QTest::newRow("function 0") << "func 0" << formulae << formulaText;

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "app/tables/text_tables.h"
 #include "calc/conversions.h"
+#include "tables/text_tables.h"
 
 namespace aerlith {
 namespace {

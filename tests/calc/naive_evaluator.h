@@ -10,7 +10,8 @@
 #include <string>
 
 #include "calc/evaluator_steps.h"
-#include "calc/number_text.h"
+#include "calc/number_format.h"
+#include "calc/number_reading.h"
 
 namespace aerlith::naive {
 

@@ -1,4 +1,5 @@
-#include "calc/number_text.h"
+#include "calc/number_format.h"
+#include "calc/number_reading.h"
 
 #include <gtest/gtest.h>
 

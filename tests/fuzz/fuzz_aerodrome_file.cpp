@@ -12,11 +12,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/tables/text_tables.h"
-#include "keypad/angles.h"
+#include "calc/angles.h"
 #include "nav/aerodrome_codec.h"
 #include "nav/aerodrome_search.h"
 #include "nav/cross_country.h"
+#include "tables/text_tables.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "calc/conversions.h"
 #include "calc/evaluator.h"
 #include "calc/expression_check.h"
-#include "calc/number_text.h"
+#include "calc/number_reading.h"
 
 namespace {
 

@@ -10,7 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/number_text.h"
+#include "calc/number_format.h"
+#include "calc/number_reading.h"
 
 namespace {
 

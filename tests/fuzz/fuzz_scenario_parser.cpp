@@ -9,7 +9,7 @@
 #include <string_view>
 #include <variant>
 
-#include "scenario_parser.h"
+#include "scenario/scenario_parser.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/tables/text_tables.h"
 #include "nav/aerodrome_codec.h"
+#include "tables/text_tables.h"
 #include "test_files.h"
 
 namespace aerlith {

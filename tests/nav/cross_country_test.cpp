@@ -6,9 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/tables/text_tables.h"
-#include "calc/number_text.h"
-#include "keypad/angles.h"
+#include "calc/angles.h"
+#include "calc/number_format.h"
+#include "calc/number_reading.h"
+#include "tables/text_tables.h"
 #include "test_files.h"
 
 namespace aerlith {

@@ -1,4 +1,4 @@
-#include "app/tables/text_tables.h"
+#include "tables/text_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/tables/maker.h"
+#include "tables/maker.h"
 
 namespace aerlith {
 namespace {

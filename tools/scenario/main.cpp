@@ -14,7 +14,7 @@
 #include "app/application.h"
 #include "app/calcs.h"
 #include "app/data_paths.h"
-#include "scenario_runner.h"
+#include "scenario/scenario_runner.h"
 #include "ui/platform_hooks.h"
 
 namespace {

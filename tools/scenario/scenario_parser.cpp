@@ -1,8 +1,8 @@
-#include "scenario_parser.h"
+#include "scenario/scenario_parser.h"
 
 #include <charconv>
 
-#include "app/tables/text_tables.h"
+#include "tables/text_tables.h"
 
 namespace aerlith::scenario {
 namespace {
@@ -49,12 +49,12 @@ TargetParse ParseTarget(std::string_view& rest, bool allowViews) {
         if (!index) return {std::nullopt, "no keypad key '" + std::string(word) + "'"};
         return {Target{TargetType::Key, *index}, {}};
     }
-    if (kind == "conv") return indexed(TargetType::Conversion, 17, "conv");
-    if (kind == "func") return indexed(TargetType::Function, 8, "func");
-    if (kind == "box") return indexed(TargetType::Box, 3, "box");
+    if (kind == "conv") return indexed(TargetType::Conversion, kConversionCount - 1, "conv");
+    if (kind == "func") return indexed(TargetType::Function, kFunctionCount - 1, "func");
+    if (kind == "box") return indexed(TargetType::Box, kValueBoxCount - 1, "box");
     if (kind == "entry") return {Target{TargetType::Entry, 0}, {}};
     if (allowViews) {
-        if (kind == "label") return indexed(TargetType::Label, 7, "label");
+        if (kind == "label") return indexed(TargetType::Label, 2 * kValueBoxCount - 1, "label");
         if (kind == "picture") return {Target{TargetType::Picture, 0}, {}};
         if (kind == "background") return {Target{TargetType::Background, 0}, {}};
     }
@@ -93,7 +93,7 @@ ParsedLine ParseShow(std::string_view rest) {
     if (what == "focus") return simple(ShowWhat::Focus);
     if (what == "underline") return simple(ShowWhat::Underline);
     if (what == "box") {
-        const auto index = ParseIndex(rest, 3);
+        const auto index = ParseIndex(rest, kValueBoxCount - 1);
         if (!index) return Fail("show box takes a number from 0 to 3");
         return {Show{ShowWhat::Box, *index, {}}, {}};
     }
@@ -106,8 +106,14 @@ ParsedLine ParseShow(std::string_view rest) {
 
 }  // namespace
 
+std::optional<Target> ParseTargetName(std::string_view name) {
+    const TargetParse parsed = ParseTarget(name, true);
+    if (!parsed.target || !name.empty()) return std::nullopt;
+    return parsed.target;
+}
+
 std::optional<int> KeyIndexOfCaption(char caption) {
-    for (int key = 0; key <= 19; ++key) {
+    for (int key = 0; key < kKeyCount; ++key) {
         if (KeypadCaption(key) == caption) return key;
     }
     return std::nullopt;

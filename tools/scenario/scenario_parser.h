@@ -66,6 +66,10 @@ struct ParsedLine {
 
 ParsedLine ParseLine(std::string_view line);
 
+/// A whole text naming one target, views included ("key =", "conv 3", "label 7", "picture");
+/// nullopt for anything else.
+std::optional<Target> ParseTargetName(std::string_view name);
+
 /// The keypad index (0..19) of the key captioned `caption`, or nullopt.
 std::optional<int> KeyIndexOfCaption(char caption);
 

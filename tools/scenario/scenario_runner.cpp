@@ -1,68 +1,22 @@
-#include "scenario_runner.h"
+#include "scenario/scenario_runner.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <istream>
 #include <ostream>
 
 #include "app/calcs.h"
+#include "scenario/window_targets.h"
+#include "tables/text_tables.h"
 #include "ui/caption_label.h"
 #include "ui/cibox.h"
+#include "ui/twips.h"
 
 namespace aerlith::scenario {
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
-constexpr int kTwipsPerPixel = 15;
-
-QWidget* WidgetOf(app::Calcs& calcs, const Target& target) {
-    switch (target.type) {
-        case TargetType::Key:
-            return calcs.ButtonPlus1(target.index);
-        case TargetType::Conversion:
-            return calcs.ButtonPlus2(target.index);
-        case TargetType::Function:
-            return calcs.ButtonPlus3(target.index);
-        case TargetType::Box:
-            return calcs.Text1(target.index);
-        case TargetType::Entry:
-            return &calcs.Text2();
-        case TargetType::Label:
-            return calcs.Label2(target.index);
-        case TargetType::Picture:
-            return &calcs.Image3();
-        case TargetType::Background:
-            return &calcs;
-    }
-    return nullptr;
-}
-
-QString NameOf(const QWidget* widget, const app::Calcs& calcs) {
-    if (widget == nullptr) return QStringLiteral("none");
-    if (widget == &calcs) return QStringLiteral("calcs");
-    if (const auto* control = dynamic_cast<const ui::Control*>(widget)) {
-        return control->DisplayName();
-    }
-    return widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                          : widget->objectName();
-}
-
-QWidget* WidgetNamed(app::Calcs& calcs, const std::string& name) {
-    const QString wanted = QString::fromStdString(name);
-    if (wanted == QStringLiteral("calcs")) return &calcs;
-    for (ui::Control* control : calcs.Controls()) {
-        if (control->DisplayName() == wanted) return &control->Widget();
-    }
-    return nullptr;
-}
 
 Qt::Key KeyCodeOf(char character) {
     if (character >= 'a' && character <= 'z') {
@@ -229,151 +183,163 @@ int ScenarioRunner::Run(std::istream& script) {
             PrintLine("error: line " + std::to_string(number) + ": no widget named " + show->name);
             return 2;
         }
-        Execute(*parsed.command);
+        std::visit([this](const auto& command) { Do(command); }, *parsed.command);
     }
     return 0;
 }
 
-void ScenarioRunner::Execute(const Command& command) {
-    app::Calcs& calcs = calcs_;
-    std::visit(
-        Overloaded{
-            [&](const Press& press) {
-                if (QWidget* widget = WidgetOf(calcs, press.target)) {
-                    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier,
-                                      widget->rect().center());
-                }
-                Settle();
-            },
-            [&](const Alt& alt) {
-                QTest::keyClick(&calcs, KeyCodeOf(alt.letter), Qt::AltModifier);
-                // An accelerator clicks its button about 100 ms after the key, animated.
-                Settle(150);
-            },
-            [&](const Type& type) {
-                if (QWidget* widget = WidgetOf(calcs, type.target)) {
-                    widget->setFocus(Qt::OtherFocusReason);
-                    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-                        box->setCursorPosition(static_cast<int>(box->text().size()));
-                    }
-                }
-                for (const Keystroke& keystroke : type.keys) {
-                    if (ended_) return;
-                    SendKeystroke(keystroke, &calcs);
-                    Settle();
-                }
-            },
-            [&](const RightClick& click) {
-                if (QWidget* widget = WidgetOf(calcs, click.target)) {
-                    const QPoint centre = widget->rect().center();
-                    QTest::mousePress(widget, Qt::RightButton, Qt::NoModifier, centre);
-                    QTest::mouseRelease(widget, Qt::RightButton, Qt::NoModifier, centre);
-                }
-                Settle();
-            },
-            [&](const Hover& hover) {
-                QWidget* widget = WidgetOf(calcs, hover.target);
-                if (widget == &calcs) {
-                    QTest::mouseMove(&calcs, BackgroundPoint());
-                } else if (widget != nullptr) {
-                    QTest::mouseMove(widget, widget->rect().center());
-                }
-                Settle();
-            },
-            [&](const Answer& answer) { replies_.push_back(answer.reply); },
-            [&](const Tick&) {
-                calcs.Timer1_Timer();
-                Settle();
-            },
-            [&](const Close&) {
-                calcs.close();
-                Settle();
-            },
-            [&](const Shot& shot) {
-                const QString file = QDir(QString::fromStdString(startDirectory_))
-                                         .absoluteFilePath(QString::fromStdString(shot.file));
-                calcs.grab().save(file, "PNG");
-            },
-            [&](const Show& show) {
-                switch (show.what) {
-                    case ShowWhat::Entry:
-                        PrintLine("entry: " + Bracketed(calcs.Text2().text().toStdString()));
-                        break;
-                    case ShowWhat::Box: {
-                        const ui::TextBox* box = calcs.Text1(show.box);
-                        const ui::CaptionLabel* label = calcs.Label2(show.box);
-                        PrintLine(
-                            "box " + std::to_string(show.box) + ": " +
-                            Bracketed(box ? box->text().toStdString() : std::string()) +
-                            " visible=" + (box != nullptr && box->isVisibleTo(&calcs) ? "1" : "0") +
-                            " label=" +
-                            Bracketed(label ? label->text().toStdString() : std::string()));
-                        break;
-                    }
-                    case ShowWhat::State: {
-                        const bool centred =
-                            (calcs.Text2().alignment() & Qt::AlignHCenter) == Qt::AlignHCenter;
-                        PrintLine("state: entryState=" + std::to_string(calcs.state.entryState) +
-                                  " mode=" + Bracketed(calcs.state.modeLetter.toStdString()) +
-                                  " align=" + (centred ? "center" : "left"));
-                        break;
-                    }
-                    case ShowWhat::Enabled: {
-                        std::string keys;
-                        std::string conversions;
-                        for (int i = 0; i <= 19; ++i) {
-                            const auto* key = calcs.ButtonPlus1(i);
-                            keys += key != nullptr && key->isEnabled() ? '1' : '0';
-                        }
-                        for (int j = 0; j <= 17; ++j) {
-                            const auto* button = calcs.ButtonPlus2(j);
-                            conversions += button != nullptr && button->isEnabled() ? '1' : '0';
-                        }
-                        PrintLine("enabled: keys=" + keys + " conv=" + conversions);
-                        break;
-                    }
-                    case ShowWhat::Picture:
-                        PrintLine(
-                            "picture: " + Bracketed(calcs.Image3().PictureName().toStdString()) +
-                            " visible=" + (calcs.Image3().isVisibleTo(&calcs) ? "1" : "0"));
-                        break;
-                    case ShowWhat::Title:
-                        PrintLine("title: " + Bracketed(calcs.windowTitle().toStdString()));
-                        break;
-                    case ShowWhat::Focus:
-                        PrintLine("focus: " +
-                                  NameOf(QApplication::focusWidget(), calcs).toStdString());
-                        break;
-                    case ShowWhat::Underline: {
-                        std::string names;
-                        for (const char* bank : {"buttonplus1", "buttonplus2", "buttonplus3"}) {
-                            for (ui::Control* control : calcs.Array(QString::fromLatin1(bank))) {
-                                if (control->Widget().font().underline()) {
-                                    // Appended piece by piece: GCC 12 misreads " " + string.
-                                    names += ' ';
-                                    names += control->DisplayName().toStdString();
-                                }
-                            }
-                        }
-                        PrintLine("underline:" + (names.empty() ? std::string(" none") : names));
-                        break;
-                    }
-                    case ShowWhat::Geometry: {
-                        QWidget* widget = WidgetNamed(calcs, show.name);
-                        if (widget == nullptr) break;
-                        const QRect pixels =
-                            widget == &calcs ? calcs.frameGeometry() : widget->geometry();
-                        PrintLine("geometry: " + show.name + " " +
-                                  std::to_string(pixels.x() * kTwipsPerPixel) + " " +
-                                  std::to_string(pixels.y() * kTwipsPerPixel) + " " +
-                                  std::to_string(pixels.width() * kTwipsPerPixel) + " " +
-                                  std::to_string(pixels.height() * kTwipsPerPixel));
-                        break;
-                    }
-                }
-            },
-        },
-        command);
+void ScenarioRunner::Do(const Press& press) {
+    if (QWidget* widget = WidgetOf(calcs_, press.target)) {
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    }
+    Settle();
+}
+
+void ScenarioRunner::Do(const Alt& alt) {
+    QTest::keyClick(&calcs_, KeyCodeOf(alt.letter), Qt::AltModifier);
+    // An accelerator clicks its button about 100 ms after the key, animated.
+    Settle(150);
+}
+
+void ScenarioRunner::Do(const Type& type) {
+    if (QWidget* widget = WidgetOf(calcs_, type.target)) {
+        widget->setFocus(Qt::OtherFocusReason);
+        if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+            box->setCursorPosition(static_cast<int>(box->text().size()));
+        }
+    }
+    for (const Keystroke& keystroke : type.keys) {
+        if (ended_) return;
+        SendKeystroke(keystroke, &calcs_);
+        Settle();
+    }
+}
+
+void ScenarioRunner::Do(const RightClick& click) {
+    if (QWidget* widget = WidgetOf(calcs_, click.target)) {
+        const QPoint centre = widget->rect().center();
+        QTest::mousePress(widget, Qt::RightButton, Qt::NoModifier, centre);
+        QTest::mouseRelease(widget, Qt::RightButton, Qt::NoModifier, centre);
+    }
+    Settle();
+}
+
+void ScenarioRunner::Do(const Hover& hover) {
+    QWidget* widget = WidgetOf(calcs_, hover.target);
+    if (widget == &calcs_) {
+        QTest::mouseMove(&calcs_, BackgroundPoint());
+    } else if (widget != nullptr) {
+        QTest::mouseMove(widget, widget->rect().center());
+    }
+    Settle();
+}
+
+void ScenarioRunner::Do(const Answer& answer) { replies_.push_back(answer.reply); }
+
+void ScenarioRunner::Do(const Tick&) {
+    calcs_.Timer1_Timer();
+    Settle();
+}
+
+void ScenarioRunner::Do(const Close&) {
+    calcs_.close();
+    Settle();
+}
+
+void ScenarioRunner::Do(const Shot& shot) {
+    const QString file = QDir(QString::fromStdString(startDirectory_))
+                             .absoluteFilePath(QString::fromStdString(shot.file));
+    calcs_.grab().save(file, "PNG");
+}
+
+void ScenarioRunner::Do(const Show& show) {
+    switch (show.what) {
+        case ShowWhat::Entry:
+            PrintLine("entry: " + Bracketed(calcs_.Text2().text().toStdString()));
+            return;
+        case ShowWhat::Box:
+            PrintLine(BoxLine(show.box));
+            return;
+        case ShowWhat::State:
+            PrintLine(StateLine());
+            return;
+        case ShowWhat::Enabled:
+            PrintLine(EnabledLine());
+            return;
+        case ShowWhat::Picture:
+            PrintLine("picture: " + Bracketed(calcs_.Image3().PictureName().toStdString()) +
+                      " visible=" + (calcs_.Image3().isVisibleTo(&calcs_) ? "1" : "0"));
+            return;
+        case ShowWhat::Title:
+            PrintLine("title: " + Bracketed(calcs_.windowTitle().toStdString()));
+            return;
+        case ShowWhat::Focus:
+            PrintLine("focus: " + NameOf(QApplication::focusWidget(), calcs_).toStdString());
+            return;
+        case ShowWhat::Underline:
+            PrintLine(UnderlineLine());
+            return;
+        case ShowWhat::Geometry:
+            PrintLine(GeometryLine(show.name));
+            return;
+    }
+}
+
+std::string ScenarioRunner::BoxLine(int index) const {
+    const ui::TextBox* box = calcs_.Text1(index);
+    const ui::CaptionLabel* label = calcs_.Label2(index);
+    return "box " + std::to_string(index) + ": " +
+           Bracketed(box ? box->text().toStdString() : std::string()) +
+           " visible=" + (box != nullptr && box->isVisibleTo(&calcs_) ? "1" : "0") +
+           " label=" + Bracketed(label ? label->text().toStdString() : std::string());
+}
+
+std::string ScenarioRunner::StateLine() const {
+    const bool centred = (calcs_.Text2().alignment() & Qt::AlignHCenter) == Qt::AlignHCenter;
+    return "state: entryState=" + std::to_string(calcs_.state.entryState) +
+           " mode=" + Bracketed(calcs_.state.modeLetter.toStdString()) +
+           " align=" + (centred ? "center" : "left");
+}
+
+std::string ScenarioRunner::EnabledLine() const {
+    std::string keys;
+    std::string conversions;
+    for (int i = 0; i < kKeyCount; ++i) {
+        const auto* key = calcs_.ButtonPlus1(i);
+        keys += key != nullptr && key->isEnabled() ? '1' : '0';
+    }
+    for (int j = 0; j < kConversionCount; ++j) {
+        const auto* button = calcs_.ButtonPlus2(j);
+        conversions += button != nullptr && button->isEnabled() ? '1' : '0';
+    }
+    return "enabled: keys=" + keys + " conv=" + conversions;
+}
+
+std::string ScenarioRunner::UnderlineLine() const {
+    std::string names;
+    for (const char* bank : {"buttonplus1", "buttonplus2", "buttonplus3"}) {
+        for (ui::Control* control : calcs_.Array(QString::fromLatin1(bank))) {
+            if (control->Widget().font().underline()) {
+                // Appended piece by piece: GCC 12 misreads " " + string.
+                names += ' ';
+                names += control->DisplayName().toStdString();
+            }
+        }
+    }
+    return "underline:" + (names.empty() ? std::string(" none") : names);
+}
+
+std::string ScenarioRunner::GeometryLine(const std::string& name) const {
+    QWidget* widget = WidgetNamed(calcs_, name);
+    if (widget == nullptr) return {};
+    const QRect pixels = widget == &calcs_ ? calcs_.frameGeometry() : widget->geometry();
+    const auto twips = [](int pixel, double twipsPerPixel) {
+        return std::to_string(std::lround(pixel * twipsPerPixel));
+    };
+    return "geometry: " + name + " " + twips(pixels.x(), ui::TwipsPerPixelX()) + " " +
+           twips(pixels.y(), ui::TwipsPerPixelY()) + " " +
+           twips(pixels.width(), ui::TwipsPerPixelX()) + " " +
+           twips(pixels.height(), ui::TwipsPerPixelY());
 }
 
 }  // namespace aerlith::scenario

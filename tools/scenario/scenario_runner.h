@@ -6,7 +6,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "scenario_parser.h"
+#include "scenario/scenario_parser.h"
 #include "ui/modal_form.h"
 
 namespace aerlith::app {
@@ -32,7 +32,26 @@ public:
     void ModalShown(ui::Form& modal);
 
 private:
-    void Execute(const Command& command);
+    // One function per command; each acts through real input events and lets the event queue
+    // settle before it returns.
+    void Do(const Press& press);
+    void Do(const Alt& alt);
+    void Do(const Type& type);
+    void Do(const RightClick& click);
+    void Do(const Hover& hover);
+    void Do(const Answer& answer);
+    void Do(const Tick& tick);
+    void Do(const Close& close);
+    void Do(const Shot& shot);
+    void Do(const Show& show);
+
+    // The line each `show` prints.
+    std::string BoxLine(int index) const;
+    std::string StateLine() const;
+    std::string EnabledLine() const;
+    std::string UnderlineLine() const;
+    std::string GeometryLine(const std::string& name) const;
+
     void AnswerModal(const QPointer<ui::ModalForm>& modal);
     void ApplyReply(ui::ModalForm& modal, Reply reply);
     void Settle(int milliseconds = 0);

@@ -14,7 +14,6 @@
 // found, 2 bad usage or a file that cannot be read or written.
 
 #include <QString>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -22,17 +21,18 @@
 #include <limits>
 #include <map>
 #include <optional>
-#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/data_paths.h"
-#include "calc/number_text.h"
+#include "calc/number_reading.h"
 #include "nav/aerodrome_codec.h"
+#include "nav/aerodrome_file_check.h"
 #include "nav/aerodrome_search.h"
 #include "nav/cross_country.h"
+#include "tables/ascii_text.h"
 
 namespace {
 
@@ -41,7 +41,6 @@ using namespace aerlith;
 constexpr int kClean = 0;
 constexpr int kProblems = 1;
 constexpr int kUsage = 2;
-constexpr int kMaxDataRecords = kMaxRecords - 1;  // the "99" record takes the last place
 
 int Usage() {
     std::cerr << "usage: vdats-tool list FILE\n"
@@ -53,11 +52,8 @@ int Usage() {
     return kUsage;
 }
 
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+/// CSV fields and identifiers lose blanks and tabs at both ends.
+std::string_view Trim(std::string_view text) { return TrimBlanks(text, " \t"); }
 
 std::string CsvField(std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
@@ -139,98 +135,18 @@ int List(const std::string& path) {
     return kClean;
 }
 
-/// Problems of one packed coordinate: groups out of range or the wrong number of bytes.
-std::vector<std::string> CoordinateProblems(std::string_view packed, bool longitude) {
-    std::vector<std::string> problems;
-    const char* what = longitude ? "longitude" : "latitude";
-    if (packed.size() != 3 && !(longitude && packed.size() == 2)) {
-        problems.push_back(std::string(what) + " has " + std::to_string(packed.size()) +
-                           " bytes, expected 3");
-        return problems;
-    }
-    for (std::size_t i = 0; i < packed.size(); ++i) {
-        const int group = static_cast<unsigned char>(packed[i]) - kPackedDigitBase;
-        const bool degrees = i == 0;
-        const int most = degrees ? (longitude ? 180 : 90) : 59;
-        if (group < 0 || group > most) {
-            problems.push_back(std::string(what) + (degrees ? " degrees " : " minutes/seconds ") +
-                               std::to_string(group) + " out of range");
-        } else if (degrees && longitude && group >= 10 && group <= 19) {
-            problems.push_back("longitude degrees from 10 to 19 read as three-digit degrees");
-        }
-    }
-    if (longitude && packed.size() == 2 &&
-        static_cast<unsigned char>(packed[0]) - kPackedDigitBase < 100) {
-        problems.push_back("longitude without seconds needs three-digit degrees");
-    }
-    return problems;
-}
-
-std::vector<std::string> RecordProblems(const RawRecord& record, const PositionLine& position) {
-    std::vector<std::string> problems;
-    const std::string ident(Trim(IdentifierOf(record.nameLine)));
-    bool identOk = ident.size() == 3 || ident.size() == 4;
-    for (const char c : ident) {
-        identOk = identOk && ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'));
-    }
-    if (!identOk) problems.push_back("identifier '" + ident + "' is not 3 or 4 letters or digits");
-    for (const char c : record.nameLine) {
-        if (static_cast<unsigned char>(c) < 32) {
-            problems.push_back("name line holds a control character");
-            break;
-        }
-    }
-    if (record.positionLine.empty()) {
-        problems.push_back("empty position line");
-        return problems;
-    }
-    if (static_cast<unsigned char>(record.positionLine[0]) < kVariationEastBase) {
-        problems.push_back("variation byte below 55");
-    }
-    for (auto& problem : CoordinateProblems(position.latPacked, false)) problems.push_back(problem);
-    for (auto& problem : CoordinateProblems(position.lonPacked, true)) problems.push_back(problem);
-    return problems;
-}
-
 int Check(const std::string& path) {
     const auto bytes = ReadOrComplain(path);
     if (!bytes) return kUsage;
-    int problemCount = 0;
-    const auto report = [&](int line, const std::string& text) {
-        std::cout << path << ":" << line << ": " << text << "\n";
-        ++problemCount;
+    const FileCheck check = CheckAerodromeFile(*bytes);
+    const auto print = [&](const FileProblem& problem) {
+        std::cout << path << ":" << problem.line << ": " << problem.text << "\n";
     };
-    std::map<std::string, int> firstLineOf;
-    RecordReader records(*bytes, std::numeric_limits<int>::max());
-    while (const auto record = records.Next()) {
-        const PositionLine position = ReadPositionLine(record->positionLine);
-        for (const auto& problem : RecordProblems(*record, position)) {
-            report(record->nameLineNumber, problem);
-        }
-        const std::string ident(Trim(IdentifierOf(record->nameLine)));
-        const auto [entry, isNew] = firstLineOf.emplace(ident, record->nameLineNumber);
-        if (!isNew) {
-            report(record->nameLineNumber, "duplicate identifier " + ident + " (first at line " +
-                                               std::to_string(entry->second) + ")");
-        }
-    }
-    std::cout << records.Count() << " records\n";
-    switch (records.End()) {
-        case RecordsEnd::kEndRecord:
-            if (records.Count() > kMaxDataRecords) {
-                report(records.EndRecordLine(), "more than " + std::to_string(kMaxDataRecords) +
-                                                    " records: those past it cannot be found");
-            }
-            break;
-        case RecordsEnd::kTruncated:
-            report(records.LinesRead(), "name line without its position line at the end");
-            [[fallthrough]];
-        default:
-            report(records.LinesRead(), "missing end record \"99\" (the file ends here)");
-            break;
-    }
-    if (problemCount == 0) std::cout << "no problems found\n";
-    return problemCount == 0 ? kClean : kProblems;
+    for (const FileProblem& problem : check.recordProblems) print(problem);
+    std::cout << check.records << " records\n";
+    for (const FileProblem& problem : check.endProblems) print(problem);
+    if (check.Clean()) std::cout << "no problems found\n";
+    return check.Clean() ? kClean : kProblems;
 }
 
 /// "14W" -> 14, "15E" -> -15, "-3E" -> 3; nullopt for anything else.
@@ -309,8 +225,7 @@ int Encode(const std::string& csvPath, const std::filesystem::path& outPath) {
             report(encoded.problem);
             continue;
         }
-        std::string ident = record.ident;
-        for (char& c : ident) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        const std::string ident = UpperAscii(record.ident);
         const auto [entry, isNew] = firstLineOf.emplace(ident, lineNumber);
         if (!isNew) {
             report("duplicate identifier " + ident + " (first at line " +

@@ -1,7 +1,7 @@
 #pragma once
 // Angle helpers shared by the flight-computer formulas and the distance computation: the
-// program's own value of pi, the degree/radian factors, and the arc sine, vector direction and
-// normalisation built on them. Pure code.
+// program's own value of pi, the degree/radian factors, and the arc sine and cosine, vector
+// direction, normalisation and compass range built on them.
 
 #include <optional>
 
@@ -28,5 +28,14 @@ std::optional<float> VectorAngle(double y, double x);
 /// 0, then subtracts 2 * kPiPrime once when it is above. Exactly 2 * kPiPrime stays (a direction
 /// may show as 360); angles further out are moved by one turn only.
 double NormalizeAngle(double angle);
+
+/// Arc cosine of `x` in radians, computed as atan(-x / sqrt(-x*x + 1)) + 2*atan(1). The argument
+/// is first brought into -1..1 (rounding can carry it just past either end); -1 gives
+/// kPiPrime, 1 gives 0. nullopt only when `x` is not a number.
+std::optional<double> ArcCosine(double x);
+
+/// A direction in degrees brought into the compass range above 0 up to 360: 0 is north and
+/// shows as 360, 373 gives 13, -5 gives 355.
+double IntoCompassRange(double degrees);
 
 }  // namespace aerlith

@@ -1,4 +1,4 @@
-#include "keypad/angles.h"
+#include "calc/angles.h"
 
 #include <cmath>
 
@@ -46,6 +46,24 @@ double NormalizeAngle(double angle) {
     if (angle < 0) angle += kTurn;
     if (angle > kTurn) angle -= kTurn;
     return angle;
+}
+
+std::optional<double> ArcCosine(double x) {
+    if (std::isnan(x)) return std::nullopt;
+    // Rounding carries the cosine of a due-south course to about -1.0000000000000033.
+    if (x <= -1.0) return kPiPrime;
+    if (x >= 1.0) return 0.0;
+    const auto root = CheckedSqrt(-x * x + 1.0);
+    if (!root) return std::nullopt;
+    const auto quotient = CheckedDiv(-x, *root);
+    if (!quotient) return std::nullopt;
+    return std::atan(*quotient) + 2.0 * std::atan(1.0);
+}
+
+double IntoCompassRange(double degrees) {
+    double inRange = std::fmod(degrees, 360.0);
+    if (inRange <= 0.0) inRange += 360.0;
+    return inRange;
 }
 
 }  // namespace aerlith

@@ -1,8 +1,10 @@
 #include <string>
 
-#include "app/tables/text_tables.h"
-#include "calc/number_text.h"
-#include "keypad/flight_formulas.h"
+#include "calc/number_format.h"
+#include "calc/number_reading.h"
+#include "flight/read_value.h"
+#include "tables/message_numbers.h"
+#include "tables/text_tables.h"
 
 namespace aerlith {
 
@@ -10,8 +12,6 @@ namespace {
 
 // Stands in for a refused value so that the completion still produces a result line.
 constexpr double kRefusedValue = 0.001;
-
-constexpr int kRangeMessage = 59;  // "Error - Input Range is 0 to "
 
 }  // namespace
 
@@ -23,7 +23,7 @@ double ReadValue(ValueBoxTexts& boxes, int index, std::int32_t max, FlightMember
     const bool unreadable = members.lastValue == 0 && box != "0";
     if (unreadable || members.lastValue > static_cast<double>(max)) {
         if (const auto shownMax = FormatGeneral(static_cast<double>(max))) {
-            box = std::string(Message(kRangeMessage)) + *shownMax;
+            box = std::string(Message(msg::kInputRange)) + *shownMax;
         }
         members.lastValue = kRefusedValue;
     }

@@ -1,4 +1,4 @@
-#include "keypad/flight_formulas.h"
+#include "flight/flight_formulas.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 
 #include "app/application.h"
 #include "app/calcs.h"
-#include "app/tables/text_tables.h"
+#include "tables/text_tables.h"
 #include "ui/platform_hooks.h"
 #include "ui/texts.h"
 

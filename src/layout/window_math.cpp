@@ -1,11 +1,12 @@
-#include "ui/window_math.h"
+#include "layout/window_math.h"
 
 #include <cmath>
 #include <limits>
 
-#include "calc/number_text.h"
+#include "calc/number_format.h"
+#include "calc/number_reading.h"
 
-namespace aerlith::ui {
+namespace aerlith::layout {
 
 ScaleFactors ScaleFactorsFor(std::string_view formName, std::string_view adjustSetting) {
     float widthFactor = 1.33f;
@@ -83,4 +84,4 @@ ButtonScheme ButtonSchemeFor(std::string_view setting) {
     return ButtonScheme::Unchanged;
 }
 
-}  // namespace aerlith::ui
+}  // namespace aerlith::layout

@@ -1,11 +1,11 @@
-#include "ui/window_math.h"
+#include "layout/window_math.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-namespace aerlith::ui {
+namespace aerlith::layout {
 namespace {
 
 struct FactorRow {
@@ -136,4 +136,4 @@ TEST(ButtonScheme, ByTheSetting) {
 }
 
 }  // namespace
-}  // namespace aerlith::ui
+}  // namespace aerlith::layout

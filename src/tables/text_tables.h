@@ -14,6 +14,13 @@ inline constexpr int kLetterPairCount =
 inline constexpr int kInvalidPairCount = 25;  ///< invalid-pair table indices 0 to 24 (1 to 24 used)
 inline constexpr int kSettingCount = 8;       ///< settings table indices 0 to 7
 
+// The main window's banks, each button captioned from the table, and its value boxes, each
+// with a field name from the table above it.
+inline constexpr int kKeyCount = 20;         ///< keypad keys, one per character of entry 11
+inline constexpr int kConversionCount = 18;  ///< conversion buttons, one per caption of entry 15
+inline constexpr int kFunctionCount = 9;     ///< function buttons, captions from entry 21 on
+inline constexpr int kValueBoxCount = 4;     ///< value boxes; the prompts name at most four
+
 /// Message-table entry `index`; nullopt outside 0..80 (a subscript error: the reading step
 /// then has no effect). Unused entries are empty texts.
 std::optional<std::string_view> MessageEntry(int index);

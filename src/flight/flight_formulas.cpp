@@ -1,26 +1,16 @@
-#include "keypad/flight_formulas.h"
+#include "flight/flight_formulas.h"
 
 #include <cmath>
 
-#include "app/tables/text_tables.h"
+#include "calc/angles.h"
 #include "calc/checked_math.h"
-#include "calc/number_text.h"
-#include "keypad/angles.h"
+#include "calc/number_format.h"
+#include "tables/message_numbers.h"
+#include "tables/text_tables.h"
 
 namespace aerlith {
 
 namespace {
-
-// Message-table entries of the result lines.
-constexpr int kRefusal = 30;  // "Oops. - Error (out of Range, division by zero or typo.)  "
-constexpr int kPressureAltitudeIs = 31;
-constexpr int kTrueAirspeedIs = 32;
-constexpr int kDensityAltitudeIs = 33;
-constexpr int kDewpointIs = 34;
-constexpr int kCrosswindIs = 38;
-constexpr int kHeadwindIs = 39;
-constexpr int kWindIs = 40;
-constexpr int kHeadingIs = 41;
 
 constexpr double kStandardPressureInHg = 29.92;
 
@@ -115,7 +105,7 @@ public:
     // The entry box text: the result line when every step took effect and one was made, the
     // refusal otherwise, so a line is never built from a value a failed step left stale.
     std::string Entry(const std::optional<std::string>& line) const {
-        if (anyFailed_ || !line) return Text(kRefusal);
+        if (anyFailed_ || !line) return Text(msg::kRefusal);
         return *line;
     }
 
@@ -157,7 +147,7 @@ std::string CompletePressureAltitude(ValueBoxTexts& boxes, FlightMembers& member
     steps.Run([&] {                    // 2. result line
         const auto feet = RoundedText((Value(kStandardPressureInHg) - members.lastValue) * 1000);
         if (!feet) return false;
-        line = Text(kPressureAltitudeIs) + *feet + " feet.";
+        line = Text(msg::kPressureAltitudeIs) + *feet + " feet.";
         return true;
     });
     return steps.Entry(line);
@@ -180,7 +170,7 @@ std::string CompleteTrueAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
         const auto tas = GeneralText(
             Value(indicated) * 0.02 * (Value(static_cast<double>(altitudeFt)) / 1000) + indicated);
         if (!tas) return false;
-        line = Text(kTrueAirspeedIs) + *tas;
+        line = Text(msg::kTrueAirspeedIs) + *tas;
         return true;
     });
     return steps.Entry(line);
@@ -202,7 +192,7 @@ std::string CompleteDensityAltitude(ValueBoxTexts& boxes, FlightMembers& members
     steps.Run([&] {  // 5. result line
         const auto feet = RoundedText((Value(11346) - Value(x) * 148300) / (Value(0.37921) - x));
         if (!feet) return false;
-        line = Text(kDensityAltitudeIs) + *feet;
+        line = Text(msg::kDensityAltitudeIs) + *feet;
         return true;
     });
     return steps.Entry(line);
@@ -225,7 +215,7 @@ std::string CompleteDewpoint(ValueBoxTexts& boxes, FlightMembers& members) {
     steps.Run([&] {  // 5. result line
         const auto celsius = OneDecimalText(Value(a) * 237.3 / (Value(1.0F) - a));
         if (!celsius) return false;
-        line = Text(kDewpointIs) + *celsius;
+        line = Text(msg::kDewpointIs) + *celsius;
         return true;
     });
     return steps.Entry(line);
@@ -242,7 +232,7 @@ std::string CompleteCrosswind(ValueBoxTexts& boxes, FlightMembers& members) {
         const auto cross = RoundedText(Sin(theta) * members.windSpeed);
         const auto head = RoundedText(Cos(theta) * members.windSpeed);
         if (!cross || !head) return false;
-        line = Text(kCrosswindIs) + *cross + Text(kHeadwindIs) + *head;
+        line = Text(msg::kCrosswindIs) + *cross + Text(msg::kHeadwindIs) + *head;
         return true;
     });
     return steps.Entry(line);
@@ -294,13 +284,13 @@ std::string CompleteWindFinding(ValueBoxTexts& boxes, FlightMembers& members) {
         const auto speed = RoundHalfEven(members.windSpeed);
         if (!speed) return false;
         if (*speed <= 0) {
-            line = Text(kRefusal);
+            line = Text(msg::kRefusal);
             return true;
         }
         const auto direction = RoundedText(Value(windDirectionRad) * kRadiansToDegrees);
         const auto shownSpeed = RoundedText(members.windSpeed);
         if (!direction || !shownSpeed) return false;
-        line = Text(kWindIs) + *direction + " at " + *shownSpeed;
+        line = Text(msg::kWindIs) + *direction + " at " + *shownSpeed;
         return true;
     });
     return steps.Entry(line);
@@ -345,13 +335,13 @@ std::string CompleteHeadingAndGroundSpeed(ValueBoxTexts& boxes, FlightMembers& m
         const auto roundedSpeed = RoundHalfEven(*groundSpeed);
         if (!roundedSpeed) return false;
         if (*roundedSpeed <= 0) {
-            line = Text(kRefusal);
+            line = Text(msg::kRefusal);
             return true;
         }
         const auto heading = RoundedText(Value(members.headingRad) * kRadiansToDegrees);
         const auto shownSpeed = RoundedText(*groundSpeed);
         if (!heading || !shownSpeed) return false;
-        line = Text(kHeadingIs) + *heading + " at " + *shownSpeed;
+        line = Text(msg::kHeadingIs) + *heading + " at " + *shownSpeed;
         return true;
     });
     return steps.Entry(line);

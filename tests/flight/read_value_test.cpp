@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "keypad/flight_formulas.h"
+#include "flight/flight_formulas.h"
 
 namespace aerlith {
 namespace {

@@ -1,4 +1,4 @@
-#include "keypad/angles.h"
+#include "calc/angles.h"
 
 #include <gtest/gtest.h>
 

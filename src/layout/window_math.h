@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-namespace aerlith::ui {
+namespace aerlith::layout {
 
 /// The two factors of one scaling pass, held in single precision as the pass stores them.
 struct ScaleFactors {
@@ -62,4 +62,4 @@ std::optional<std::int32_t> GridPosition(std::int32_t n, std::int32_t step, std:
 enum class ButtonScheme { Grey, White, BankColour, Unchanged };
 ButtonScheme ButtonSchemeFor(std::string_view setting);
 
-}  // namespace aerlith::ui
+}  // namespace aerlith::layout

@@ -1,10 +1,12 @@
-#include "app/tables/text_tables.h"
+#include "tables/text_tables.h"
 
 #include <array>
 #include <cstddef>
 #include <initializer_list>
 
-#include "app/tables/maker.h"
+#include "tables/ascii_text.h"
+#include "tables/maker.h"
+#include "tables/message_numbers.h"
 
 namespace aerlith {
 
@@ -31,7 +33,7 @@ constexpr BuiltText<Length> Join(std::initializer_list<std::string_view> pieces)
 // The conversion captions, each in a field of 14 characters padded with trailing blanks; the
 // last field is not padded.
 constexpr std::size_t kCaptionField = 14;
-constexpr std::array<std::string_view, 18> kConversionCaptions = {
+constexpr std::array<std::string_view, kConversionCount> kConversionCaptions = {
     "Celsi&us - F",  "&F - Celsius",  "&NM - SM",       "&SM - NM",       "&Hg - Mb",
     "M&b - Hg",      "&Lbs - Kg",     "&Kg - Lbs",      "K&m - SM",       "Km &> NM",
     "SM &to Km",     "NM t&o Km",     "L&itres-ImpGal", "US Gal-Lit&res", "Imp&Gal-USGal",
@@ -73,105 +75,105 @@ constexpr auto kHelpClosing = Join<kHelpClosingWords.size() + maker::kEmail.size
 
 constexpr std::array<std::string_view, kMessageCount> kMessages = [] {
     std::array<std::string_view, kMessageCount> m{};
-    m[8] =
+    m[msg::kLetterPairText] =
         " ONBCCYTHINANREATERSTTOTEISDEENHEVEALMBNWQC(HNYSKOOTX(SBIGANCGRPLUTOLNACKTILEARCOROC"
         "EMEEDESNGLIORIOCAAISENTBEFOWILAMARAACITMCNDTLNELLDIRILOPRHAICNOCRUSPOMIPETUTRSSILSIA"
         "STAWHVIWEGECHCTEAURGHHORSFLEESUNSUNSPADWAFIRTHIQUULMPNIIRELRUABSOBYCIOWCUDUMUMORNRYU"
         "MIDDODABUAMSATTTYBOETBAFFPAPIIAIEEYJOHNGOAKVASHAZKSOHNBMNMSNMMTBLRDTNGLNNFERGKE";
-    m[9] = " +++x+/-+-x-//+/x//x+xxx/(x(+(/-)x)/)+))(.(..()).";
-    m[10] = " Aerlith Zizivu Zudado - Vedudoru Dozivozavi 4.0";
-    m[11] = "7410852.963C/x-+<=)(";
-    m[12] =
+    m[msg::kInvalidPairText] = " +++x+/-+-x-//+/x//x+xxx/(x(+(/-)x)/)+))(.(..()).";
+    m[msg::kWindowTitle] = " Aerlith Zizivu Zudado - Vedudoru Dozivozavi 4.0";
+    m[msg::kKeypadCaptions] = "7410852.963C/x-+<=)(";
+    m[msg::kEntryTooltip] =
         "Double click this area to display the on-screen keyboard, (not available in earlier Win "
         "versions.)";
-    m[13] =
+    m[msg::kKeypadTooltip] =
         "Click on these numbers or use the keyboard. (Press '^' for exponents. Press '<' for "
         "Backspace.)";
-    m[14] = "  Right click or touch and hold for more info.";
-    m[15] = kCaptionText.View();
-    m[16] =
+    m[msg::kHelpHint] = "  Right click or touch and hold for more info.";
+    m[msg::kConversionCaptions] = kCaptionText.View();
+    m[msg::kConversionTooltip] =
         "Enter a value, then click on these buttons or use 'ALT' with the shortcut key to do the "
         "conversion.";
-    m[17] =
+    m[msg::kTimeDistanceTooltip] =
         "These are time/distance/angle calculations. Click here first or use 'ALT' with the "
         "shortcut key. ";
-    m[18] = "Use this to look up the airport ID.";
-    m[19] =
+    m[msg::kLookUpTooltip] = "Use this to look up the airport ID.";
+    m[msg::kMeteorologyTooltip] =
         "These perform meterological conversions. Click here first or use 'ALT' with the shortcut "
         "key. ";
-    m[20] = "This will calculate the course between two aerodromes.";
-    m[21] = "Cross&wind Component";
-    m[22] = "Fin&d Heading and GS";
-    m[23] = "Find Wind Dir &- Spd";
-    m[24] = "Xcntr&y Dist and Track";
-    m[25] = "Look U&p Airport ID";
-    m[26] = "Pr&essure Altitude";
-    m[27] = "Den&sity Altitude";
-    m[28] = "True &Airspeed";
-    m[29] = "Dewp&oint";
-    m[30] = "Oops. - Error (out of Range, division by zero or typo.)  ";
-    m[31] = "The Pressure Altitude is ";
-    m[32] = "The True Airspeed is ";
-    m[33] = "The Density Altitude is ";
-    m[34] = "The Dewpoint is ";
-    m[35] = "Do you want this one?      ";
-    m[36] = "Possible choice found.";
-    m[37] = "Sorry, that location was not found. - End of Database";
-    m[38] = " Crosswind component is ";
-    m[39] = " Headwind component is ";
-    m[40] = "Wind is ";
-    m[41] = " Heading is ";
-    m[42] = "Enter the ";
-    m[43] = " True Course";
-    m[44] = " True Airspeed";
-    m[45] = " then Click the '=' button.";
-    m[46] = "Partial Name of Airport";
-    m[48] = "MSL Altitude";
-    m[49] = "Indicated Airspeed";
-    m[50] = "Temperature In Celsius";
-    m[51] = "Station Pressure";
-    m[52] = "Altimeter Setting";
-    m[53] = "Temperature in Celsius";
-    m[54] = "Relative Humidity in Percent";
-    m[55] = "    Magnetic Crs = ";
-    m[56] = "Origin Airport Identifier ";
-    m[57] = "Destination Airport Identifier";
-    m[58] = "This expression contains an invalid character pair ";
-    m[59] = "Error - Input Range is 0 to ";
-    m[60] = " True Heading ";
-    m[61] = " Ground Speed ";
-    m[62] = " True Course";
-    m[63] = " True Airspeed";
+    m[msg::kCrossCountryTooltip] = "This will calculate the course between two aerodromes.";
+    m[msg::kFirstFunctionCaption] = "Cross&wind Component";
+    m[msg::kFirstFunctionCaption + 1] = "Fin&d Heading and GS";
+    m[msg::kFirstFunctionCaption + 2] = "Find Wind Dir &- Spd";
+    m[msg::kFirstFunctionCaption + 3] = "Xcntr&y Dist and Track";
+    m[msg::kFirstFunctionCaption + 4] = "Look U&p Airport ID";
+    m[msg::kFirstFunctionCaption + 5] = "Pr&essure Altitude";
+    m[msg::kFirstFunctionCaption + 6] = "Den&sity Altitude";
+    m[msg::kFirstFunctionCaption + 7] = "True &Airspeed";
+    m[msg::kFirstFunctionCaption + 8] = "Dewp&oint";
+    m[msg::kRefusal] = "Oops. - Error (out of Range, division by zero or typo.)  ";
+    m[msg::kPressureAltitudeIs] = "The Pressure Altitude is ";
+    m[msg::kTrueAirspeedIs] = "The True Airspeed is ";
+    m[msg::kDensityAltitudeIs] = "The Density Altitude is ";
+    m[msg::kDewpointIs] = "The Dewpoint is ";
+    m[msg::kDoYouWantThisOne] = "Do you want this one?      ";
+    m[msg::kPossibleChoiceFound] = "Possible choice found.";
+    m[msg::kNotFound] = "Sorry, that location was not found. - End of Database";
+    m[msg::kCrosswindIs] = " Crosswind component is ";
+    m[msg::kHeadwindIs] = " Headwind component is ";
+    m[msg::kWindIs] = "Wind is ";
+    m[msg::kHeadingIs] = " Heading is ";
+    m[msg::kEnterThe] = "Enter the ";
+    m[msg::kPromptTrueCourse] = " True Course";
+    m[msg::kPromptTrueAirspeed] = " True Airspeed";
+    m[msg::kThenClick] = " then Click the '=' button.";
+    m[msg::kPartialNameField] = "Partial Name of Airport";
+    m[msg::kMslAltitudeField] = "MSL Altitude";
+    m[msg::kMslAltitudeField + 1] = "Indicated Airspeed";
+    m[msg::kDensityTemperatureField] = "Temperature In Celsius";
+    m[msg::kDensityTemperatureField + 1] = "Station Pressure";
+    m[msg::kAltimeterSettingField] = "Altimeter Setting";
+    m[msg::kDewpointTemperatureField] = "Temperature in Celsius";
+    m[msg::kDewpointTemperatureField + 1] = "Relative Humidity in Percent";
+    m[msg::kMagneticCourseLabel] = "    Magnetic Crs = ";
+    m[msg::kOriginField] = "Origin Airport Identifier ";
+    m[msg::kOriginField + 1] = "Destination Airport Identifier";
+    m[msg::kInvalidPairMessage] = "This expression contains an invalid character pair ";
+    m[msg::kInputRange] = "Error - Input Range is 0 to ";
+    m[msg::kTrueHeadingField] = " True Heading ";
+    m[msg::kTrueHeadingField + 1] = " Ground Speed ";
+    m[msg::kTrueCourseField] = " True Course";
+    m[msg::kTrueAirspeedField] = " True Airspeed";
     // Sixteen records: a mode letter and a factor of two whole digits and seven decimals.
-    m[64] =
+    m[msg::kConversionFactors] =
         "n01.1520000s00.8680556h33.8639500b00.0295300"
         "l00.4535148k02.2050000m00.6215040>00.5399568"
         "t01.6090000o01.8520000i00.2200000r03.7850000"
         "g01.2010000a00.8326395~03.2810000\\00.3047851";
-    m[65] = "Wind Direction";
-    m[66] = "Wind Speed";
-    m[67] = "Angle to Runway in Degrees";
-    m[68] = "Calculator Help - Number Keypad";
-    m[69] = "Calculator Help - Conversions";
-    m[70] = "Calculator Help - Flight Plans";
-    m[71] = "Calculator Help - Formulae";
-    m[72] = " (NM/SM)  Initial True Crs = ";
-    m[73] =
+    m[msg::kWindDirectionField] = "Wind Direction";
+    m[msg::kWindSpeedField] = "Wind Speed";
+    m[msg::kWindSpeedField + 1] = "Angle to Runway in Degrees";
+    m[msg::kKeypadHelpTitle] = "Calculator Help - Number Keypad";
+    m[msg::kConversionHelpTitle] = "Calculator Help - Conversions";
+    m[msg::kFlightPlanHelpTitle] = "Calculator Help - Flight Plans";
+    m[msg::kFormulaHelpTitle] = "Calculator Help - Formulae";
+    m[msg::kDistanceLabel] = " (NM/SM)  Initial True Crs = ";
+    m[msg::kConversionHelp] =
         "To do a conversion, first type in the value using the keypad, then click on the "
         "conversion button. For example, type '32' into the text box, then click on Farenheight to "
         "Celsius (F-Celsius), and read '0' in the text box. You can also use the underlined "
         "character on the keyboard with the 'ALT' key to access these functions.";
-    m[74] =
+    m[msg::kKeypadHelp] =
         "Click on these numbers or use the number pad on the keyboard. Press '<' to delete the "
         "previous entry. Press '^' for exponents. Press 'C' to clear all entries. The brackets can "
         "be used for more complex equations. Remember the order of operations. When you're done "
         "press the '=' sign for the answer.";
-    m[75] =
+    m[msg::kFormulaHelp] =
         "These buttons will perform similar calculations to an E6B circular slide rule. They use "
         "formulae to calculate meteorological phenomena as well as Time - Distance - Wind "
         "problems. Some of these calculations, you will be expected to perform manually on exams. "
         "Check out the Aviation Formulae chapter in the Help Classroom.";
-    m[76] =
+    m[msg::kFlightPlanHelp] =
         "These two buttons will calculate the distance and track between two points. The "
         "calculator includes a database with all of the aerodromes and heliports in North America. "
         "If you are not sure of the aerodrome identifier, first click on 'Look Up Airport ID'. "
@@ -179,23 +181,24 @@ constexpr std::array<std::string_view, kMessageCount> kMessages = [] {
         "search string, you will be asked to choose. Then click on 'Xcntry Dist and Track', enter "
         "your two points and click the '=' sign. The distance in both NM and SM, and the track in "
         "both True and Magnetic will be displayed.";
-    m[77] = kHelpClosing.View();
-    m[78] =
+    m[msg::kHelpClosing] = kHelpClosing.View();
+    m[msg::kWrongIdentifierLength] =
         "Please enter the airport as a 3 or 4 character identifier. (Use the 'Lookup Button' for "
         "the airport ID.)";
-    m[79] = "Sorry, the aerodrome database vdats.tst could not be read.";
+    m[msg::kDatabaseUnreadable] = "Sorry, the aerodrome database vdats.tst could not be read.";
     return m;
 }();
 
-static_assert(kMessages[8].size() == 331);
-static_assert(kMessages[9].size() == 49);
-static_assert(kMessages[15].size() == 251);
-static_assert(kMessages[64].size() == 176);
-static_assert(kMessages[73].size() == 324);
-static_assert(kMessages[74].size() == 297);
-static_assert(kMessages[75].size() == 320);
-static_assert(kMessages[76].size() == 562);
-static_assert(kMessages[77].size() == 152 + maker::kEmail.size());
+static_assert(kMessages[msg::kKeypadCaptions].size() == kKeyCount);
+static_assert(kMessages[msg::kLetterPairText].size() == 331);
+static_assert(kMessages[msg::kInvalidPairText].size() == 49);
+static_assert(kMessages[msg::kConversionCaptions].size() == 251);
+static_assert(kMessages[msg::kConversionFactors].size() == 176);
+static_assert(kMessages[msg::kConversionHelp].size() == 324);
+static_assert(kMessages[msg::kKeypadHelp].size() == 297);
+static_assert(kMessages[msg::kFormulaHelp].size() == 320);
+static_assert(kMessages[msg::kFlightPlanHelp].size() == 562);
+static_assert(kMessages[msg::kHelpClosing].size() == 152 + maker::kEmail.size());
 
 // Pair i is the two characters that start at (1-based) position 2i; entry 0 stays empty.
 template <std::size_t Count>
@@ -205,10 +208,10 @@ constexpr std::array<std::string_view, Count> CutPairs(std::string_view source) 
     return pairs;
 }
 
-static_assert(kMessages[8].size() == 2 * kLetterPairCount - 1);
-static_assert(kMessages[9].size() == 2 * kInvalidPairCount - 1);
-constexpr auto kLetterPairs = CutPairs<kLetterPairCount>(kMessages[8]);
-constexpr auto kInvalidPairs = CutPairs<kInvalidPairCount>(kMessages[9]);
+static_assert(kMessages[msg::kLetterPairText].size() == 2 * kLetterPairCount - 1);
+static_assert(kMessages[msg::kInvalidPairText].size() == 2 * kInvalidPairCount - 1);
+constexpr auto kLetterPairs = CutPairs<kLetterPairCount>(kMessages[msg::kLetterPairText]);
+constexpr auto kInvalidPairs = CutPairs<kInvalidPairCount>(kMessages[msg::kInvalidPairText]);
 
 constexpr std::array<std::string_view, kSettingCount> kSettings = {"", "0",      "", "OFF",
                                                                    "", "Tahoma", "", ""};
@@ -217,12 +220,6 @@ template <typename Table>
 constexpr std::optional<std::string_view> Lookup(const Table& table, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return std::nullopt;
     return table[static_cast<std::size_t>(index)];
-}
-
-constexpr std::string_view Trim(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
 }
 
 }  // namespace
@@ -241,12 +238,13 @@ std::optional<std::string_view> ConversionCaption(int button) {
     if (button < 0 || static_cast<std::size_t>(button) >= kConversionCaptions.size()) {
         return std::nullopt;
     }
-    const std::string_view entry = kMessages[15];
-    return Trim(entry.substr(kCaptionField * static_cast<std::size_t>(button), kCaptionField));
+    const std::string_view entry = kMessages[msg::kConversionCaptions];
+    return TrimBlanks(
+        entry.substr(kCaptionField * static_cast<std::size_t>(button), kCaptionField));
 }
 
 std::optional<char> KeypadCaption(int key) {
-    const std::string_view captions = kMessages[11];
+    const std::string_view captions = kMessages[msg::kKeypadCaptions];
     if (key < 0 || static_cast<std::size_t>(key) >= captions.size()) return std::nullopt;
     return captions[static_cast<std::size_t>(key)];
 }

@@ -1,4 +1,4 @@
-#include "app/tables/maker.h"
+#include "tables/maker.h"
 
 namespace aerlith::maker {
 

@@ -1,0 +1,37 @@
+# The libraries of src/, one per folder, and the record of every target that the include check
+# reads.
+
+# aerlith_library(NAME [PURE] SOURCES files... [PUBLIC libs...] [PRIVATE libs...])
+# A PURE library is plain C++20: it never links Qt and moc does not look at it.
+function(aerlith_library name)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "PURE" "" "SOURCES;PUBLIC;PRIVATE")
+    add_library(${name} STATIC ${ARG_SOURCES})
+    aerlith_target_defaults(${name})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
+    if(ARG_PURE)
+        set_target_properties(${name} PROPERTIES AUTOMOC OFF)
+        set_property(GLOBAL APPEND PROPERTY AERLITH_PURE_TARGETS ${name})
+    endif()
+endfunction()
+
+# One line per target: NAME|SOURCE_DIR|PURE|SOURCES|LINK_LIBRARIES, lists joined by ";".
+function(aerlith_write_target_manifest file)
+    get_property(targets GLOBAL PROPERTY AERLITH_TARGETS)
+    get_property(pure GLOBAL PROPERTY AERLITH_PURE_TARGETS)
+    set(lines "")
+    foreach(target IN LISTS targets)
+        get_target_property(dir ${target} SOURCE_DIR)
+        get_target_property(sources ${target} SOURCES)
+        get_target_property(links ${target} LINK_LIBRARIES)
+        if(NOT links)
+            set(links "")
+        endif()
+        set(isPure 0)
+        if(target IN_LIST pure)
+            set(isPure 1)
+        endif()
+        string(APPEND lines "${target}|${dir}|${isPure}|${sources}|${links}\n")
+    endforeach()
+    file(WRITE ${file} "${lines}")
+endfunction()

@@ -1,0 +1,37 @@
+#pragma once
+// The reading of the flight-computer value boxes, and the members of the main window that keep
+// what was read and computed from one '=' to the next. Pure code.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "tables/text_tables.h"
+
+namespace aerlith {
+
+/// Members of the main window that keep their values from one '=' to the next.
+struct FlightMembers {
+    double lastValue = 0;     ///< the value most recently read by ReadValue
+    float temperature = 0;    ///< degrees Celsius, single precision (density altitude, dewpoint)
+    double windSpeed = 0;     ///< entered (crosswind) or computed (wind finding) wind speed
+    double headingRad = 0;    ///< entered (wind finding) or computed (heading and GS) true heading
+    double courseRad = 0;     ///< true course
+    double trueAirspeed = 0;  ///< true airspeed
+};
+
+/// Texts of the four value boxes, index 0 to 3.
+using ValueBoxTexts = std::array<std::string, kValueBoxCount>;
+
+/// Reads value box `index` (0..3) into `members.lastValue` by its leading number and returns it.
+/// A box whose number is greater than `max`, or that reads 0 without being exactly "0" (empty,
+/// no leading number, "0.0", "00"), is refused: its text becomes "Error - Input Range is 0 to "
+/// followed by `max`, and 0.001 stands in for the value. There is no lower bound. An index
+/// outside 0..3 reads nothing and returns `lastValue` unchanged.
+double ReadValue(ValueBoxTexts& boxes, int index, std::int32_t max, FlightMembers& members);
+
+/// Reads the true course (box 0, 0 to 360 degrees) into `courseRad` and the true airspeed (box 1,
+/// 0 to 999) into `trueAirspeed`. Returns whether both steps took effect.
+bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, FlightMembers& members);
+
+}  // namespace aerlith
