@@ -3,7 +3,7 @@
 hc “ÿ R¦Ä NL ]DF
 ¬O*;W5L
 †Õ[ _fÖb‹}L R¦Ä Í ]EG
-ES0A@N
+DS0A@N
 IQlU— R¦Ä NU ]FB
 ³]K5b?3
 Fahžµ[ _fÖb‹}L R¦Ä ó ]FC
@@ -237,7 +237,7 @@ lcT R¦Ä NU ]LT
 ”YO R¦Ä YT ]”
 I]BY¥R#
 ”¯› R¦Ä o ]…
-¬NQ7a9*
+«NQ7a9*
 ”ÉeUÂD³ R¦Ä [ ]MG
 ¢O# sQD
 ÕOŽ JAW R ±„ ”º¡L C. M. ˜E²N R¦Ä r ]MJ
@@ -257,7 +257,7 @@ FO$!˜CR
 ¦_TS £ÄH “™_G R¦Ä r ]NL
 ?X.B†"U
 ”¯w§ R¦Ä o ]ö
-¨OKHkN(
+§OKHkN(
 ›J`¬_I “ÿ R¦Ä m ]ü
 9Y;-LO
 EKbI R¦Ä  ]OA
@@ -311,7 +311,7 @@ YÕ{H R¦Ä ¾ ]QI
 ÿ£• R¦Ä [ ]QK
 ›OM0|3M
 €^BžD³ ‚¿à R¦Ä Í ]QL
-DOCOŽN
+COCOŽN
 }K_A R¦Ä [ ]QN
 ¡P(XtGM
 d ^O”S ÔÉÐåL R¦Ä [ ]QS
@@ -453,7 +453,7 @@ HS--¡NP
 ´žS ¡DÃËD R¦Ä [ ]ZR
 £HYXp0>
 ‚•L ¡Rá· R¦Ä NU ]ZS
-«^)Bq3@
+ª^)Bq3@
 ¦Ä ¡ùY R¦Ä \ ]ZT
 GPFP4
 °—E‚·T R¦Ä Í ]ZU
@@ -557,9 +557,9 @@ EP-Y“NM
 Œ…ƒN/á· RÃËD [ ŒR4
 ¦J:UlJ&
 ^· Î{H R¦Ä [ ŒR5
-¥ILWn8 
+¤ILWn8 
 ÕOŽ “ÿ ŸD³ R¦Ä \ ŒS2
-HS"8›6<
+GS"8›6<
 bWsD / ‚¸‰N R¦Ä [ ŒT1
 ¤IGo.
 ¦Ä ˜›¬L R¦Ä \ ŒT5
@@ -941,7 +941,7 @@ H]%T“,L
 vG ™ R¦Ä Í „M4
 DR"IC
 SÂN ÅœS R¦Ä Í „M5
-FTF-‘6T
+ETF-‘6T
 ã«`O R¦Ä Í „N2
 DPN-Ž9Q
 ^aE ÅœS R¦Ä Í „N3
@@ -1303,9 +1303,9 @@ G¿gAO “ÿ R¦Ä m CJK2
 AUîL R¦Ä r CJK3
 BU$C‰HX
 ‡fR¡ZY R¦Ä r CJK4
->PD@„$
+=PD@„$
 GÇL “ÿ R¦Ä r CJK5
-BP!:Š;6
+AP!:Š;6
  ¼„±œE R¦Ä r CJK9
 >QW„E
 ¡T´â “ÿ R¦Ä r CJL2
@@ -1503,7 +1503,7 @@ LØShN (‚L¹¿) R¦Ä r ~H8
 ƒŽ£Ä R¦Ä m ~J2
 :O9)73
 ¡N€Y R¦Ä r ~J4
-AQC9ˆ8=
+@QC9ˆ8=
 dÜ~ R¦Ä m ~J7
 :OH4FG
 ÕLÎN “ÿ R¦Ä m ~J8
@@ -2291,7 +2291,7 @@ HT5Pš-M
 ‘Ä  O±hxE R¦Ä  ]JP
 H[1(“B4
 hüY g“™ R¦Ä \ ]JQ
-HR&)ž!4
+GR&)ž!4
 ‚œ_S ãY R¦Ä r ]KC
 ?X,(…FG
 í“±K/FaDE ŒR§´AË R¦Ä  ]KD
@@ -2645,7 +2645,7 @@ GXC“(Y
 ‘ù ãY ŽAz`E ãŽ  „L7
 J`NšG-
 h‰› ŽAz`E ãŽ  „N7
-J_)™7
+I_)™7
 YËŸWKÉý ŽAz`E ãŽ  „N9
 F\:3
 }ÔïKA ŸD³ ŽAz`E ãŽ  „P9
@@ -2757,7 +2757,7 @@ vG ¹OK ’LhÖ‡S ŒÈ ŽAz`E ãŽ [ CJS6
 G¿gAO “ÿ ŽAz`E ãŽ m CJW8
 9S=~4
 vù žkR ŽAz`E ãŽ m CJX6
-9P6}K
+8P6}K
 ¡T´â “ÿ ŽAz`E ãŽ r CJX8
 ?XD…@Y
 v«âT ŽAz`E ãŽ m CJY6
@@ -3109,7 +3109,7 @@ f§S‚UbA-½R-€-“C ÂfR AcODƒ… o µM8
 “C ªEkT ŽAz`E ãŽ o µX2
 ¨N'@j&.
 ŒSŒhS ŽAz`E ãŽ o µY3
-¨KA'iR#
+§KA'iR#
 Ü~¹Ö ÂfR AcODƒ… [ ÒB2
 ¦J=Nl30
 VOYA³· ´`›L ÂfR AcODƒ… [ CVC2
@@ -3140,832 +3140,6 @@ aFU³ ‚k ŽAz`E ãŽ \ YRC
 GP%6šPA
 }Ô ÂfR AcODƒ… \ ZNU
 GQQLR(
-²dŸ~ jl^Œa „a j‰¦Ä Í ŒA3
-ET&NQ0
-S§^cS (Œ}`) j‰¦Ä \ ŒA6
-HTL2&<
-læ› j‰¦Ä \ ŒB7
-FOQO•@#
-ŒLw× (lÄA ´¬DaN'S ¹À—l) j‰¦Ä Í ŒC6
-DQ"?&R
-l“N Û€ a­hxE j‰¦Ä Í ŒD2
-DR.*GQ
-l“N Û€ ª€º & RV j‰¦Ä Í ŒD3
-DR0>QN
-£RWsD Û€ ÃËD [ ŒD9
-¥J=AmD#
-¤`BƒOK (¶d Ksf}Y aG‹}L ¹À—l) j‰¦Ä \ ŒE2
-EO<K‘K
-®„ j‰‚Pfº j‰¦Ä \ ŒH5
-GO0Hš4+
-îxOUkR (´¬DaN & WO…N'S jl^ „a) j‰¦Ä \ ŒK7
-FO,D™%D
-ƒW “ÿS ¹À—l j‰¦Ä \ ŒL2
-EP,0“MH
- _„ lÄ (Ãa „a) j‰¦Ä r ŒL6
-@S+I‡K3
-wˆ‡ (“DY §O / GÇF g“™S ¹À—l) j‰¦Ä \ ŒL7
-FNQK™<=
-AcOS§^ j‰ ŽR±„ j‰¦Ä \ ŒS5
-GO09š6N
-ŒÈœ žkR (ŒÈœ žkR & džµ ³›•L ¹À—l) j‰¦Ä \ ŒT6
-GP=›,@
-°gšc pOÀ—l) j‰¦Ä \ ŒW4
-GP%+˜W/
-Æ‡›L (G.R. ãÿR …Õžl ¹À—l) j‰¦Ä \ ŒZ4
-GRXX˜<!
-DS –H j‰åD \ CBB4
-FNN™77
-¦Ä l¢E pOÀ—l) j‰¦Ä \ CBB5
-GP7?;1
-dE-ãR j‰¦Ä o CBB8
-¨K(Ch+)
-KÝŸOPS (ƒYl _“™ ¹À—l) j‰¦Ä \ C\4
-FPF'–1Y
-ŒLw× / øUE-‚N j‰¦Ä Í C\6
-DPYOSD
-¡Rá· (PUø¢) j‰¦Ä \ C\7
-FO/+™$4
-eÃ£ ³›•L ¹À—l j‰¦Ä \ C\8
-GO'"›T>
-ŒLhR jl^ Œa ‚RP j‰¦Ä NL C\9
-¬MBMWC8
-hL¯ (£ÄH) j‰¦Ä \ CBD2
-FO%*™ P
-°—E ÞDD€ •xH j‰¦Ä \ CBD9
-GQJ=šJ2
-ÝS±œE/åc• j‰¦Ä [ C3
-¥I)*m:9
-°gšc (ÔÉÐåL) j‰¦Ä \ C9
-GP($˜T/
-§«‹N (PUø¢ Þýà) j‰¦Ä \ CBF4
-FO%X˜2C
-”Y› g“™ (…ŒL E…þi]) j‰¦Ä \ CBF5
-FNPN™/!
-Žl ‚k (PUø¢) j‰¦Ä \ CBF6
-HT1N .G
-±µŠç ¡Rá· (Œ…L ¦_T) j‰¦Ä \ CBF7
-FN7#™5/
-}}IÕ (aG‹}L ³›•L ¹À—l) j‰¦Ä \ CBG5
-FO)'™X0
- _„ ³Š³ (åÐÃC ²dcN j‰‚Pfº) j‰¦Ä \ CBG8
-GSRE˜L
-ÞN JU` ¦_T (‚®T GUD) j‰¦Ä \ CBJ9
-FN=Sš9;
-îxOUkR ³›•L ¹À—l j‰¦Ä \ CBK4
-FO-I™%:
-¦Ä lÖI (²d ‚®T ³›•L ¹À—l) j‰¦Ä \ CBK5
-GO,VšLY
-±µŠç (ƒYl JUv€E ¹À—l) j‰¦Ä \ CBK8
-FN8!™1=
-‰ß€ åRÿR g“™ j‰¦Ä \ CBK9
-FNSM™7#
-ã«`O p¶L^ „a) j‰¦Ä Í Cø4
-DPM7Ž9F
-øU¶ÄH áW “ÿ ’™FM j‰¦Ä [ Cø5
-¢M,?r>@
-‚Ä‡ g“™ j‰¦Ä \ Cø7
-GP!=šXU
-‚œ_GWsD (øUE Õ¿¯_) j‰¦Ä [ CBM4
-¥J=Ln3/
-ãNä - §›•L ÀžˆS ¹À—l j‰åD Í CBM7
-EQ(M‘@@
-¦Ä ˜›¬L pOÀ—l) j‰¦Ä \ CBM9
-GP@T"
-áüY±œE jl^ Œa „a j‰åD Í CBN2
-CT-PŒJ8
-ÜälO }RƒWS (Ãa „a) j‰¦Ä r CBN3
-BUP!Š6-
-ãNä åRK ‚ÈO¿D j‰¦Ä Í CBP2
-EQ):‘?<
-ýÖè (ËK îœé ¹À—l) j‰¦Ä \ CBP3
-DO<L‘!4
-Ž´ËT uT. ”×'S ¹À—l) j‰¦Ä \ CBP4
-FO:@™JU
-ø–K‚m j‰‚Pfº j‰¦Ä \ CBP5
-FPG$—UD
-eÃ£ ‰ýáb db‹N j‰åD \ CBR7
-GO'/›T;
- _„ Ì¨Ä pOÀ—l) j‰¦Ä \ CBR8
-HT00 1O
-H. dEkR j‰¦Ä o CBS3
-¬N!"_8O
-¦Ä ¡ùY pOÀ—l) j‰¦Ä \ CBS5
-GPI,<'
-øRÕa (¤ÑS›d å« jl^ „a) j‰¦Ä Í CBS9
-DOBX97
-ìLhN (ìLhN & džµ ³›•L ¹À—l) j‰¦Ä \ CBT5
-EQ/O’X
-Àƒb “ÿ ¯NÿR ãŽ j‰¦Ä \ CBT9
-GO/5šV3
- _„ Ì¨Ä pYDƒ) j‰¦Ä \ CÜ4
-HT0H /D
-fR•„ (§œS …Õžl ¹À—l) j‰¦Ä \ CÜ5
-HT<EžAR
-œE±œE (QHC) j‰¦Ä [ CBV5
-¦J( k3
-î€Õ¿T (YËŸ°¶D j‰‚Pfº) j‰¦Ä \ CBV7
-FRQX•/Q
-‚ÕX uT. êŽPH'S ¹À—l) j‰¦Ä \ CBV8
-GOF<šV:
-±µŠç (³›•L ¹À—l) j‰¦Ä \ CBW7
-FN:#™7W
-”Dƒ} ãY j‰¦Ä \ CBW9
-FNQ3™;(
-†Õ[/ã¬é j‰¦Ä Í CÏ2
-DS<:,)
-Žl ‚k (‚®T GUD) j‰¦Ä \ CÏ5
-HT1S .C
-ÿ”£ j‰¦Ä \ CBZ2
-HS?KVU
-±µŠç ¡Rá· u¹l ¦_T) j‰¦Ä \ CBZ7
-FN76™5-
-ÝjºT j‰¦Ä ¾ CCB3
-«KNI^++
-K¬Bžh (áT) [ CCB8
-¥I8TmVV
-Œ¾O (¶dcN …Õžl ¹À—l) j‰¦Ä ¾ C„5
-«K1YZXU
-†Õ[ Ðà j‰¦Ä Í C„7
-ES>&EP
-Õal / ŸˆUEU¬ („a ¹À—lèR æca-áU´c) j‰¦Ä o C´5
-©K>/g9B
-½M…ºÙE ( _„ ‚¿à ¹À—l) j‰¦Ä ¨ C´6
-«L7"]L8
-Œæ¯€ j‰‚Pfa j‰¦Ä o C´7
-ªLN!e49
-d êë'S jl^ SÐi„S „a j‰¦Ä NL C~2
-«M@3RJJ
-C‰› žkR j‰¦Ä Í C¤5
-ER(J’:J
-ŒÈœ žkR (E & B j‰) j‰¦Ä \ C¤6
-GP ;›.%
-ŒdŠ (O· “DY OF ^E ƒÞ× ¹À—l) j‰¦Ä Í C¤7
-DR+7T6
-‚¾ŠT jl^ „a j‰åD m CCS2
-CR?ŒLU
-´¢O{I§ „•L ¹À—l j‰åD o CCS7
-ªN7?e Q
-Œd€wR (¯R×S ‚Nk‹N „a) j‰¦Ä \ Cµ3
-EO5(“?%
-‚œ_GWsD (’LÎ¾) j‰¦Ä [ CCW2
-¥J<An+L
-Ÿˆ ¦™ j‰¦Ä NL CCX2
-«M<YRXR
-] ‡S aG‹}L ¹À—l j‰¦Ä r C]2
-AP0E‰L9
-†Ô™d[ (aG‹}L ¹À—l) j‰¦Ä ó C]5
-«M4Ab0I
-ƒŽÂY ¹À—l j‰¦Ä ¾ CCZ9
-«IK_0A
-ï¿Û (Ãa ãŽ) j‰¦Ä Í CÛ7
-ER;;‘K9
-háLT Ãa ¡œ j‰¦Ä Í CDB2
-GU+ ”K
-¡œ a­hxE j‰¦Ä Í CDB3
-DR,)6>
-ÕxeN / Þ‰SÜ× j‰¦Ä ó CDB5
-«L W_!I
-d. êë'S (¿Ikºl) j‰¦Ä NL CDC2
-«MB<RIC
-DSÜ× džµ jl^ ŽR±„S j‰¦Ä Í CDD7
-DQEH%5
-“C-hS-E‚R„S / j‰¦Ä œE-¬E o Ch2
-¨L=<i5%
-D•ìN'S Ãa j‰¦Ä [ CDF7
-¥I4PmV9
-GÏ ³›•L ¹À—l j‰¦Ä ¾ CDG2
-«JBX_KI
-DÌMjœc p¶L^ „a) j‰¦Ä Í CDH2
-DQ:'ŽIG
-‚’´` džµ ¹À—l j‰¦Ä \ CDH4
-FNM(™I/
-}}IÕ ¡Rá· j‰¦Ä \ CDH5
-FO'E™U6
-ÛYS“™ jl^ „a j‰¦Ä Í CDL3
-DRR&Ž.5
-ÓóY ”£R j‰¦Ä [ CDM4
-¥J2n!8
-¢¡T uT. `› “‡ AUX¬ç× ¹À—l) j‰¦Ä ¾ CDT3
-«K<G[Y
-Î{H ïŠE aG‹}L ¹À—l j‰¦Ä ¾ CDT6
-«J4V^<D
-Ó™® j‰¦Ä [ CÓ2
-¥I,Jn$
-YÕ{H aG‹}L ¹À—l j‰¦Ä ¾ CÓ3
-«IPT`%/
-Ó¾‘ù j‰¦Ä [ CÓ8
-¦J<%lC"
-´ŸßâÑN (Æ¼N ËIZÍâH ¹À—l) j‰¦Ä ¨ CDV3
-«L-2]#V
-¡M€T j‰¦Ä Í CDW3
-DPOA8
-d. ”Ä¡'S aG‹}L ¹À—l j‰¦Ä ¾ CDY5
-«KCC[XU
-‘Ä S§^ (džµ) j‰¦Ä  „C5
-EZ(T>
-£ùEGG / AHLdƒM j‰¦Ä Í „G6
-ER;C’#!
-Eî­[ j‰‚Pfa j‰¦Ä o „H8
-©KD8gD@
-‚L´‡fR jl^ „a j‰¦Ä ¾ „H9
-«K2Y]02
-ŒLw× (Ðà / áW žkR) j‰¦Ä Í „L2
-DQ!("J
-ŒLw× (¶d“ÿ) j‰¦Ä Í „L9
-DPW0X4
-ŒLw× (ƒ~Y±EW ¹À—l) j‰¦Ä Í „M2
-DPY0#T
-ŒLw× (áW ¤Ñ) j‰¦Ä Í „P2
-DQ$)*T
-ËK ¦_T jl^ Œa „a j‰¦Ä Í „P7
-CSSTŒT;
-†Õ[ (¶d¦Ä) j‰¦Ä Í „P8
-DS<01V
-†Õ[ / d. lÄ (hL¯ j‰‚Pfº) j‰¦Ä Í „S3
-ESG*G,
-yé N¿S ‚MÔÉà ¹À—l j‰¦Ä Í „S8
-DS9J7F
-¡Y žkR (džµ) j‰¦Ä  „T5
-GZM'‘O7
-ƒ~Y Õ¿¯_ ¹¥E ³›•L ¹À—l j‰¦Ä Í „U4
-ER4JU-
-†Õ[ / ¿Ikº—Y OF lÄA ueœcY ´¬DaN'S ¹À—l ”Å) j‰¦Ä Í „W7
-ES=,==
-ŒöŠE ÔÉÐåL j‰¦Ä Í „W9
-EQ"J‘2.
-y`h  žE (‘ad×) j‰¦Ä Í „Z9
-GU'+”O3
-ÃG R j‰¦Ä [ CFA2
-¥K%Gm>.
-^aE ÅœS pOÀ—l) j‰¦Ä Í CFA8
-DQH=-%
-F•NK ´`›L (‘ad×) j‰¦Ä  CFB2
-G\M)‘VJ
-‘Ä ­ÈÎN (y¶T S“k £. 2) j‰¦Ä  CFD8
-I[P+—1?
-K``®Kg ±œA³ j‰dOP Í Cý7
-EPU7‘&E
-Â_Wž¸T / ŒÈ Â_Wž¸T ÃËD Í Cä7
-CROGŒT-
-Fƒ‰› j‰‚Pfº j‰¦Ä \ CFH2
-GQWS—NJ
-†Õ[ (ƒYl lEX`D• ¹À—l) j‰¦Ä Í CFH7
-ES?:;N
-‘Ä d. êë pOÀ—l) j‰¦Ä \ CFJ7
-GV,N–P=
-ø–K Ý[D (O¬ÃËDS ³›•L ¹À—l) j‰¦Ä Í C»3
-DPFJ, 
-‘Ä ”C€OD pOÀ—l) j‰¦Ä Í CFM9
-DOI@5@
-‘Ä ›LÎN (GU`) j‰¦Ä \ CFN8
-HXK&˜G+
-îxOUkR / ‚Æ—“M Ãa `D aSÒE j‰¦Ä \ CFR6
-FO/<˜M>
-‘Ä ­ÈÎN (y¶T S“k £. 1) j‰¦Ä  CFS2
-I[P0—1G
-|DS pOÀ—l) j‰¦Ä Í CFU9
-DQN#%
-C“aï|M (³›•L ¹À—l) j‰¦Ä Í CFV7
-DP$@Y
-BƒOñ (‚MÔÉà jl^ „a) j‰¦Ä Í CFV8
-CP@%S0
-D•YeN îœé p¶L^ „a) j‰¦Ä Í CFV9
-ES*HX.
-y`D FlLS-’™ÎR j‰¦Ä NL CFW8
-¬NU;UDP
-}}IÕ/wBž|A g“™ p¶L^ C‰ÉC) j‰¦Ä \ CGB4
-FO(H™P%
-á¿Û× ¹À—l j‰¦Ä \ CGF4
-EOP”:*
-JÝ‡ åeN …Õžl aG‹}L jl^ „a j‰¦Ä NL C¸2
-¬NW1TCE
-G¿ “ÿ j‰¦Ä \ Cû5
-GPS5˜PO
-îxOUkR / ÜÖÍY (ûOãL \) j‰¦Ä \ Cû6
-FO-/˜V%
-SÕKY “ÿ (³Š³ ˜ÚUwœ jl^ „a) j‰¦Ä Í CGM2
-DT%1Ž9X
-Æ¼N ËIZÍâH II ¹À—l j‰åD Í CGP2
-GU(?”M-
-y`D  žE aG‹}L ¹À—l Í CGP4
-GU(M”O9
-ìLD žkR (E & B j‰‚Pfº) j‰¦Ä \ Cy2
-GOK*œ!2
-^E žD³ j‰¦Ä \ Cy4
-GOMœ C
-±K_G jl^ „a ³Š³ H. ƒD~ j‰¦Ä Í Cy5
-DS$$LB
-yOkÛ€ Ãa ¡œ j‰¦Ä Í Cy8
-GU0”QI
-HUDÎN ãY j‰‚Pfº j‰¦Ä m ´B2
-œXKY|("
-ãRRjÁ p¶L^Œa „a) j‰¦Ä Í ´C3
-ET%$6
-¡ùgà jl^ „a j‰åD Í ´D2
-CRF&08
-¡üA džµ ÝÜ“xE j‰¦Ä Í ´D3
-CQE"UK
-áY€ p¶L^Œa „a) j‰¦Ä Í ´J4
-DTA1ŽN%
-Õ}ï¼ j‰‚Pfº j‰¦Ä Í ´L5
-GX<Q“$S
-Õ-ªEm“/j‰¦Ä P3 o ´P3
-¨L)Ih@.
-Æ¼N ËIZÍâH II jl^ SÐi„ „a j‰åD ¾ ´QE
-«JDK]A*
-Å¸ žkR ¹À—l j‰åD Í ´R2
-DP@@RK
-j‰¦Ä ŽüE±œE o ´S5
-¨K8@gWD
-¡‰FAX uO{H iD) j‰¦Ä ¾ ´S7
-«JC>]?N
-Õ ªEm“/d-ê±f j‰-ªEm“ o ´T3
-¨L$Qh>;
-›LÎN pI¸ fR•_ j‰‚Pfº) j‰¦Ä \ ´T4
-EO;*“1D
-Š`³±œE/jÁÂfº jl^Œa „a j‰¦Ä [ ´W2
-¥IU*n"=
-¬‡ AUX OèS j‰¦Ä o ÐO2
-ªM&-d:H
-_kR…a pOÀ—l) j‰¦Ä \ ÐV2
-EP<8’X
-¡‰FAX (IWK jl^ „a) j‰¦Ä ¾ ÐW2
-«JD+]A"
-¶ûE g“™ j‰¦Ä [ CJE9
-¥K(EmGL
-ÿ£• (“ÿ OF ^E WsDS džµ ¹À—l) j‰¦Ä [ CJG6
-8OL%|;V
-IG}„ j‰¦Ä [ CJN3
-O65yD#
-JIM åßg[ ´¬DaN' ¹À—l j‰åD r CJP4
-AR%UˆD?
-“ ƒˆE j‰¦Ä r CJX3
-@U$S‡/H
-Ksf}Y á¿Û× aG‹}L ¹À—l j‰¦Ä \ ~B3
-EO$+“H
-ÉæìN (džµ …Õžl ¹À—l) j‰¦Ä [ ~E9
- OXv.J
-bIKOK` ³›•L ¹À—l j‰¦Ä [ ~F3
-NK/yAN
-­OUX ŸOKO{ j‰¦Ä [ ~F7
-P"yU
-ÿŸW} ³›•L ¹À—l j‰åD \ ~H9
-FOR9•;?
-UPÞ“ j‰¦Ä [ ~L8
-žO Yx:(
-ï¬O j‰¦Ä m ~M3
-<OND
-^OÈÎN j‰¦Ä m ~M7
-:UH9S:
-ŒÈ lhº¹T j‰¦Ä ¾ ~M9
-«K#D^<@
-ï¬O (»E’N ÃËD) j‰¦Ä m ~N9
-<OLQD2
-Ž¾iBaüc ¹À—l j‰¦Ä [ ~P7
-¤O7Ap7A
-ÿRƒÄ j‰¦Ä r ~R2
-BQTL‹&
-d-a§-D'ÝjºT / K`bA ªEm“ aÎÄ j‰¦Ä o ~T6
-¨KY<hJY
-D×hN d ²dcN j‰¦Ä [ ~V3
-œOMzP
-îœé aG‹}L ¹À—l j‰¦Ä ¾ ~V8
-«K"T^<
-‚¿ªY wùiS B&B j‰¦Ä Í ~V9
-FX3 ‘VV
-ŒLw× (¨fR ŸU¸¼D „a) j‰¦Ä Í CLC3
-DQ"LXW
-†Õ[ / €ÓC j‰¦Ä Í CLD2
-DS-)>?
-dâšc p¶L^ „a) j‰¦Ä Í CLH2
-DR15ŽI=
-€^BžD³/´_sK aG‹}L ¹À—l j‰¦Ä Í CLH4
-DOG'ŽO
-“Õ jl^ Œa „a j‰¦Ä Í CLM4
-DSKOŽM.
-Õal / “îL (e¨X z¥) j‰¦Ä o CLP2
-©K@IgK
-Æ¼¾ ³›•L ¹À—l j‰¦Ä ¾ CLQ2
-«J 1^H1
-Acç j‰„a j‰¦Ä o C”3
-©K.Sf$)
-Õ¿T L´c j‰¦Ä \ CmH
-FNOX™<0
-†Õ[ / §Žž‚ùç (‚MÔÉà ¹À—l) j‰¦Ä Í C˜2
-ES=+BF
-”Yc^Š¨ p¶L^Œa „a) j‰¦Ä Í C˜3
-ESVU‘%Y
-§LeN (AÃ) j‰¦Ä [ CMH2
-¥I=VmT(
-“‚mE (Ôd`G j‰‚Pfº) Í CMH3
-DR4JO3
-§•L j‰‚ j‰¦Ä o CMH4
-¨KGJgW'
-Œ}` Õ¿¯_ ¹‰ÛYS j‰¦Ä \ CMH6
-FRM0•-4
-§™i pOÀ—l) j‰¦Ä [ C§2
-¦JU;lIL
-Õ¿¯_ ƒÁ j‰¦Ä [ CMR4
-¥J;Hn/?
-ŒMƒŽ / d ”×'S ¹À—l j‰¦Ä Í CMR6
-DSTŽOO
-§DD€eN u|cS …Õžl ¹À—l) j‰¦Ä ¾ Cõ2
-«JVL_!>
-UXBžD³ (‚ßA³ ¹À—l) j‰¦Ä [ C}5
-¥J$'m%I
-áLeN j‰¦Ä [ Có2
-¥IQ&mGG
-£ÄH ãY aG‹}L jl^ „a j‰åD [ Có3
-¦L2#m;K
-‚á·G (£ÄHØR“™ ÅœS ¹À—l) j‰¦Ä [ Có4
-¦IXDl*
-‚ÖÂœ (hV „a) j‰¦Ä [ Cx2
-¨KFhFL
-¨ÄH (y¶T ÂR …Õžl ¹À—l) j‰¦Ä [ Cx9
-§JT7j-+
-SŸŒN ‚MÔÉà ¹À—l j‰åD \ C™7
-EOY!“4:
-¡‰ÜÄ[ pOÀ—l) j‰¦Ä [ CNF2
-¦K /l=O
-Íchi ¹À—l j‰¦Ä ¾ Cˆ2
-«K@2\DF
-¨mƒÿ (aG‹}L ¹À—l) j‰¦Ä [ Cˆ5
-§KNUk$:
-ÂLÿÄ[ (‚¿à OF BÌ„ ³›•L ¹À—l) j‰¦Ä [ Cˆ6
-¤J%/o''
-y¶fR ÉAw• ³›•L ¹À—l j‰¦Ä [ Cˆ8
-¥I$3m#=
-ÉAw• jl^ SYdEM j‰¦Ä [ CNH4
-¥I'$m.Q
-}}IÕ (²d ‚®T) j‰¦Ä \ CNH9
-FO)#™Y3
-Ñi Î¿D (yé BÌ„ jl^ ŽR±„S) j‰¦Ä [ CNK6
-¤J@#nTN
-ŒöŠE/}KOÛ j‰¦Ä Í CNK7
-EQ$*‘J
-y`D žkR ¹À—l j‰¦Ä [ CNK9
-¤I9(n<+
-²d Éæ«_G ³›•L ¹À—l j‰¦Ä [ Cö3
-¥L46mTX
-}•”¯ j‰¦Ä \ Cö6
-FOB(•@I
-ÞÇT dE. ”žE j‰¦Ä [ CNR3
-¢L<.r16
-iûE¡Ä (džµ ¹À—l) j‰¦Ä [ C¾3
-¦MO6mRN
-S§^S FlLS (‚MÔÉà ¹À—l) j‰¦Ä [ C¾9
-§JT8jF
-‰ß€ ÒRa (”ÉeÇ_ jl^ „a) j‰¦Ä [ C4
-¤KXGoUA
-¨fRáƒU¸ (Ð±C ¹À—l) j‰¦Ä [ CNU3
-¦J0 l2K
-_kÖ‡S ‚¾|Ùb† …Õžl ¹À—l j‰¦Ä ¾ CNV2
-¬L)X[/<
-›W ‰r¶ù (f§rÝ_G ¹À—l) j‰¦Ä [ CNV3
-¦M;FmGA
-§™EÕYA pOÀ—l) j‰¦Ä [ Cn4
-¤KJ2p(
-eƒO pOÀ—l ‘R ­~ ´¬DaN) j‰¦Ä [ Cn8
-¥IE7m5.
-›W ²d§¾fR (ƒYl ‚LØv` ¹À—l) j‰¦Ä \ Cn9
-FO+B˜S>
-eƒO u¿qBƒOK …ŒL „a) j‰¦Ä [ Cq8
-¥II/m4-
-`Z– (Ÿˆ “ÿ) j‰¦Ä Í CNZ2
-DV7:ŒWR
-³Š³eWN (³Š³eWN & džµ ¹À—l) j‰¦Ä [ CNZ6
-¥IDFmV"
-¡£kR (džµ ¹À—l) j‰¦Ä [ CNZ7
-¤J&9oK
-Š¬‰A ([¯žO  O±xçL ¦‰„) j‰¦Ä [ ‚P2
-¥JA#m7E
-îL D'Š uT. æca) j‰¦Ä o ‚R2
-§N"EkR%
-Õ¿T ‘ad (ŸUgE ”º¡œ ¹À—l) j‰¦Ä [ Cå2
-¤IX9nJ-
-åL…ºeN (džµ ¹À—l) j‰¦Ä [ Cå3
-¤IP0nP=
-¯Äi j‰¦Ä [ Cå5
-¥IE,mE:
-¡³º±œE (²d ¡L”™ ³›•L ¹À—l) j‰¦Ä [ Cå6
-¥HW<n B
-…A‘ù (³›•L ¹À—l) j‰¦Ä [ Cå7
-¥JB7nAV
-­˜OE (£R‘LK ³›•L ¹À—l) j‰¦Ä [ Cå8
-¤HPPn1+
-Óü±œE pl”™ ÂR …Õžl ¹À—l) j‰¦Ä [ Cå9
-¥HTOmCI
-ýþ¥ (yOkS …Õžl ‚MÔÉà ¹À—l) j‰¦Ä [ CPB2
-¥II/n4@
-²œ`D (‚¿à ³›•L ¹À—l) j‰¦Ä [ CPB3
-¥HXEm,Y
-ãxƒFT (£ÄH ¡d_GS džµ ¹À—l) j‰¦Ä [ CPB7
-¦K"1kRK
-B•ÈeN (}[l D) j‰¦Ä [ CPC4
-¥IOYmH&
-AV[ ãY j‰h~ [ CPC5
-¥K%BmF"
-W ïŠ‡ j‰h~ [ CPC8
-¥K!Mm@N
-H¿TS±œE (…Õžl džµ ¹À—l) j‰¦Ä [ CPC9
-¦K26m*-
-ÓR¡M (…Õžl ¹À—l) j‰¦Ä [ CPD3
-¤J)nP
-”RKÛ€ („a yé ³›•L ¹À—l) j‰¦Ä [ CPD9
-¤J0TnE;
-AJAX (æ~c_G ³›•L ¹À—l) j‰¦Ä [ C¨2
-¥IP'm!
-õª[G j‰¦Ä [ C¨9
-ŸP06wN
-‘Ä cè (E·O‚PfR Œ}Û) j‰¦Ä [ CPG3
-¥HU.lW4
-´b¡M (PUø¢ ³›•L ¹À—l) j‰¦Ä [ CPG8
-£H6+p)B
-aNFaW (±µŠç ¹À—l) j‰¦Ä [ CPG9
-§K:WjGL
-¦T±N j‰-ãŽ j‰¦Ä o CPH4
-ªNUQf*0
-”RK¡M dOUä±œE j‰¦Ä [ CPH7
-¥IS$m+P
-l‰d[ j‰¦Ä [ CPJ2
-¥J&:mN#
-¡§LeN (´†Oÿ-˜”dc ¹À—l) j‰¦Ä [ CPJ3
-¥I-XmUJ
-³•LDeN (džµ ¹À—l) j‰¦Ä [ CPJ4
-¡OI0tW8
-K_Gd[ (³›•L ¹À—l) j‰¦Ä [ CPJ7
-§J+2j;B
-¡§LeN (³›•L ¹À—l) j‰¦Ä [ CPK3
-¥I-ImQ/
-eƒO (§«gÞUw ¤†— îœé ¹À—l) j‰¦Ä [ CPK6
-¥I?GmH(
-OßAÂ (´¬DaN'S ¹À—l) j‰¦Ä [ CPK7
-¨K6"iE
-B•„BžD³ uO{H ÔrOKA …Õžl ¹À—l) j‰¦Ä [ Cz2
-¥K Um0T
-ÕOŽ F–e× j‰¦Ä [ CPN3
-¦Q,XnC&
-ŒR€eN z–E (džµ …Õžl ¹À—l) j‰¦Ä [ CPN7
-§K&<j&,
-¦ÄA³ džµ ³›•L ¹À—l j‰¦Ä m C¦2
-;OWY€.V
-‚œ_GWsD ³›•L `D ”ž› ¹À—l j‰¦Ä [ CPP2
-¥J;Wn*,
-OßAÂ (Ð±C ¹À—l) j‰¦Ä [ CPP7
-¨K5;iI,
-ÉAw• FlLS j‰¦Ä [ CPQ3
-¥I%'m"=
-Ÿ™[ (¿Ikº—Y ¹À—l) j‰¦Ä [ C 4
-¤IMo.:
-æxjR ¤¼K pOÀ—l) j‰¦Ä Í C 8
-DO;?VO
-‚ÖÂœ (‚MÔÉà ¹À—l ˜‚üËL ­f) j‰¦Ä [ CPS6
-¨K+hI"
-K_Œù_E uO{H BÌ„ yé jl^ „a ¹À—l) j‰¦Ä [ CPU2
-¤J)-oC:
-”ÉeUÂD³ (³›•L ¹À—l) j‰¦Ä [ CPU4
-¢O%HsO<
-ãR×'S ãY uT. F•xg …Õžl ¹À—l) j‰¦Ä [ CPV6
-¦K:UkGI
-Ÿ™[ (±µŠç ¹À—l) j‰¦Ä [ CPW2
-¤HW?o+>
-§D“™ p·[ç džµ ¹À—l) j‰¦Ä [ CPW6
-¥JJ<mTR
-¦²œ žkR pOÀ—l) j‰¦Ä \ CPW8
-GOQ#š=!
-”•^[ (’LÎN …Õžl ¹À—l) j‰¦Ä [ CPX2
-¡NI%t4;
-¦Ä ¨R× (‚MÔÉà …Õžl ¹À—l) j‰¦Ä [ CPX6
-¥J$0lW-
-§LeN (džµ ¹À—l) j‰¦Ä [ CPY2
-¥I;KmR)
-DÕa p¶L^ „a) j‰¦Ä [ CPY3
- OB=uW)
-’LÎN'S j‰¦Ä [ CPY5
-¥IC"m?P
-l‰d[ ufk¾[ …Õžl ¹À—l) j‰¦Ä [ CPZ2
-¥J'2mR7
-Õal / ¦_T ZcO j‰åD o CPZ6
-©K=MgE:
-OßAÂ / Æ‡ªl j‰‚Pfº j‰¦Ä [ CQH2
-¨K/Wi<
-RCÈ j‰¦Ä ó ¤C2
-«KUT`F
-aD hc aG‹}L ¹À—l „a j‰¦Ä Í ¤D3
-DR-INX
-“ˆ€Y (Ì«ËL FM) j‰¦Ä \ ¤F2
-FOF˜F2
-G¥ j‰¦Ä \ ¤G2
-FOWH•8K
-‚ƒ}[ p¶L^ „a) j‰¦Ä Í ¤H2
-CR#L9A
-žmé pOÀ—l & Œa „a) j‰¦Ä Í ¤H5
-ERD8,R
-aD “ÿ (”þâ ‚´iO· …Õžl ¹À—l) j‰¦Ä [ ¤L3
-›QO{O0
-[Âù A±b‹N j‰¦Ä [ ¤O2
-¥I0Kn%L
-aG_A ³›•L ¹À—l j‰åD r ¤Q2
-?P8D†B#
-åR× Î¿D …ŒL j‰¦Ä [ ¤S2
-¥K2<nY
-ƒdaVŠ j‰¦Ä [ ¤S6
-¥K)m@"
-ãRžE (ƒYl ±µŠç ¹À—l) j‰¦Ä [ ¤V2
-¥J6RmEW
-aDÂfR pËIWŠñ) j‰¦Ä Í ¤W2
-DSU'$-
-aDÂfR jl^ „a j‰¦Ä Í ¤W8
-DSVY%D
-†Õ[ / d·³[ ‚MÔÉà ¹À—l j‰¦Ä Í CÞ3
-ESE.CD
-´IáUw”U j‰¦Ä o CSB4
-©OTh5
-ïEäŠD j‰¦Ä o CSC4
-©K2'fAC
-½™a pOÀ—l & jl^ Œa „a) j‰¦Ä Í CSD2
-EQN8D*
-ýRÕ j‰¦Ä o CSD5
-­RN4a$&
-ÜÖT g“™ j‰åD [ CSD8
-¥K+$mJQ
-´IáUw”U pYDƒ-ÆEC) j‰¦Ä o CŽ2
-©OS.h6
-hL¯ uEI) j‰¦Ä \ CŽ7
-FO%K™$
-dE-”þUc—E j‰¦Ä o CSF6
-¨LRh!*
-¶d `G¥ j‰¦Ä o CSG2
-©K;eF
-†Õ[ / ÿLÎ}E j‰¦Ä Í CSG6
-ES4P-
-F•xOg hÎ·DY j‰¦Ä o CSG7
-©K8YeR&
-Þwù j‰¦Ä o CSG9
-«MY9d"E
-Õal / €S „DaS j‰¦Ä o Cï6
-¨K2Ph#+
-Õal ¶d (M) j‰¦Ä o Cï9
-©KD%g?J
-d. êŽPH'S ¹À—l j‰åD r CSJ3
->O'(…M
-rY‰› j‰‚PfR f´£ŸGèS [ Cr7
-¥L8&o%1
-É‚€T j‰¦Ä o Cr9
-©L++fDR
-S“k “ÿ j‰‚Pfº j‰¦Ä Í CSL6
-EU/BLS
-½DÜ× / “·i` pOÀ—l) [ CSL8
-¥L:nYM
-d•^Õa ¹À—l j‰¦Ä Í CSM2
-DQ!B5(
-ÍáTS‘ù uØ® Õ¿¯_) j‰¦Ä \ CSM7
-FO$1˜)Q
-ÞÇT ¶ ¹À—l j‰¦Ä [ CSM9
-¢L>Qr0K
-Õal / KÌ³R j‰¦Ä o CSN2
-©K<8gD(
-WsDdO~/S£KgT j‰¦Ä ó CSN4
-«L*(aE@
-Þ_T êë u êë aG‹}L ¹À—l) j‰¦Ä ó CSN6
-«K0&`#/
-ãè-‚…AU / j‰-”É‚UAwN j‰¦Ä o CSN9
-«O)Vb/&
-d[Y zN (²d±EW jl^ „a) j‰¦Ä Í CÀ2
-ES>,XH
-¬E D'Š€`S j‰¦Ä o CSR5
-ªLY9dOB
-Î£• aÎÄ j‰¦Ä \ CSR6
-GP4T›'9
-ž±cE-Ó-ŸUP j‰¦Ä o C«2
-«MPWc>>
-Õal / ”ž} kÉŽ o Cd2
-©KCVgLR
-ÞøE g“™ j‰¦Ä ¾ Cd5
-«IUYZ2
-ÿœY “ÿ j‰¦Ä [ C½8
-¥L8Xo H
-dE-Aw^E (M) j‰¦Ä o CSV2
-¨L$Fh/D
-ŒxO· j‰¦Ä o CSV3
-©L3Tf5L
-‘Ä Þrb´EÂN ‚MÔÉà ¹À—l j‰¦Ä Í CSV4
-DSGA*C
-Õal (œ) j‰¦Ä o CSW5
-¨KG$gUR
-îœéÃËD (Ð… hîL _C) j‰¦Ä o CSY5
-¨K-Oh&W
-¦dE €ÕY› (‚È€X LG-3) j‰¦Ä o CSY6
-ªS:XiS
-Œ¨ BaeN aG‹}L ¹À—l j‰¦Ä ¾ CSY9
-¬L$?Z(L
-ÆEC (‚È€X H) j‰¦Ä o CSZ2
-ªLN8e*N
-d-JcO… pYDƒ-ÆEC) j‰¦Ä o CSZ6
-¨KL-hC
-Õal u–a-‚E·) j‰¦Ä o CSZ8
-©K=YgHK
-ŽPT-¬‡ pYDƒ-ÆEC) j‰¦Ä o µA2
-¬P/0`6K
-OßAÂ / w›AU (Œ­£) j‰¦Ä o µA9
-¨K8NiIB
-^¿hR ãY p¶L^ SÐi„ „a) j‰¦Ä [ µB2
-ŸN75w.'
-¯R p¶L^ „a) j‰¦Ä Í µB7
-COM&Ž'X
-ãè-d-åÇ j‰¦Ä o µD4
-ªM8Bd<Y
-eÃËD jl^ „a j‰¦Ä Í µF2
-DS45ŽE 
-Õal / d-HUÄ j‰¤AFT o µG2
-©K=Ug6E
-¡RžˆeN ¡Rá· j‰¦Ä o µH5
-­P;LY:P
-d-AUG¥N j‰¦Ä o µH9
-­Q+7XD?
-ÆEC (‚®T GUD) j‰¦Ä o µJ2
-ªLN5e*,
-ÍáTS‘ù (f~) j‰¦Ä \ µK8
-FO%C˜5H
-eƒO uT. §´AË'S ¹À—l) j‰¦Ä [ µM4
-¥IE-m4H
-M§¾ & džµ ¹À—l j‰¦Ä [ µM6
-¥N;+o0O
-›W Oí±œE ªAFlwR …Õžl ¹À—l j‰¦Ä [ µM9
-¥I8WmKP
-d. åÇ p¶L^ Œa „a) j‰¦Ä Í µP5
-DSY//:
-e¨X z¥ j‰¦Ä o µR4
-©K59fKX
-ÆEC / AU¦Ä pQ) j‰¦Ä o µS2
-ªLRLe)E
-jÀcO / ÞFƒN a­hxE j‰¦Ä Í µS6
-ER.O7G
-îL¡œA j‰¦Ä \ Cî3
-FOR"•?E
-kyE±œE uT. êŽPH'S ³›•L ¹À—l) j‰¦Ä Í CVG8
-DS;DŽY
-kR§‰[ jl^ „a j‰¦Ä Í CVH2
-CS33ŒR1
-VÇŒN pOÀ—l) j‰¦Ä Í CVH7
-DP5K-?
-±K_G jl^ „a j‰åD Í CVK2
-DS$ LB
-½RaY …Õžl ¹À—l j‰åD \ CVS3
-FO(@˜PC
-ÿŸW} (’LDŒT j‰‚Pfº) j‰¦Ä \ CWC2
-FOR!•@K
-²¯rI’N pOÀ—l & Œa „a) j‰¦Ä Í CWC4
-DRY04#
-£OTKA ‰¸Tdb‹N j‰åD \ CWCV
-GOA>œBY
-‚œ_GWsD / l¯ j‰¦Ä [ CWD2
-¥J=Nn3+
-¡§LeN/ÂfùÑN j‰¦Ä [ CWD3
-¥I19mV(
-´b¡M ¦_T ‰¸T db‹N j‰åD \ CWFM
-GP1Y›8I
-’üI¨G (Ðà OF ’üI¨G) j‰¦Ä m CWG2
-:OT #J
-Â_Wž¸T p¶L^ „a) j‰¦Ä Í C°2
-CRPAŒQS
-WsDdO~ pOÀ—l) j‰¦Ä [ C°3
-¤I$2nK.
-’xjdc džµ …Õžl ¹À—l j‰¦Ä [ C°4
-¨K#/i30
-DR. F. H. ’GÕa ¹À—l j‰¦Ä r C°6
-@P7*‡=>
-jl^ SÐi„S „a j‰åD m C°7
-:OT-'6
-Æb­£ ‰¸T db‹N j‰åD \ C’F
-GP8<žS
-€S‰E±œE / W. æDÅÖé a­hxE j‰¦Ä Í CWP3
-ER3?@/
-áb øUä ‰¸^O¥E j‰åD \ CWZM
-HRDCž=;
-CFB ï¶RÂfR j‰¦Ä ¾ ]AW
-«JD*]<&
-›LÎN/ãYŸ~ ‡¯f j‰¦Ä \ ]B3
-EO>G“-D
-CFB áùi j‰¦Ä [ ]BN
-¥J.0mTK
-CFB w³eWN j‰¦Ä ó ]CX
-«KP.`8*
-OßAÂ / DWYc Åœ j‰¦Ä [ ]DH
-§K%PiVT
-†Õ[ (CFB }”O) j‰¦Ä Í ]†
-ESF#:3
-C J.H.L.(êE) €‚÷E) j‰¦Ä o ]OY
-ªLT(e<+
-¡‰FAX (’™ÎR åRK) j‰¦Ä ¾ ]P2
-«JE9]BH
-Âœ–EÜþ/´b¡M-ÿ jl^ l‰`„ j‰¦Ä [ ]S7
-£HAWp4
-Œ}` ‘R„S ãŽ ½äèLD j‰¦Ä Í ]SD
-CP.A(O
-¨¯ÂÂ j‰¦Ä [ ]Â
-§KW&k1'
 €Å¸ îœé _fÖb‹}L R¦Ä å KÍE
 §FE$i8@
 lÜÆcÆE _fÖb‹}L ½N¦Ä ö KÍQ
@@ -4296,17 +3470,13 @@ KAHÇUI _fÖb‹}L R¦Ä Å P¹G
 @2SMº7U
 ÅŸ _fÖb‹}L R¦Ä Å PHe
 @1I/¹ J
-O„` aEF CLUB R¦Ä » 07FA
-¢71=n.;
 lEK}GIK / ›W R¦Ä í 5A8
 BY.W¼C#
-áÇhR Ðà ÔÉÐåL R¦Ä NV K61B
-BAVPQ>
-…SÆ—E R¦Ä NV K67L
+…SÆ—E R¦Ä NV 67L
 BBOY!3
-îN Z`DT ‚¿à aG‹}L R¦Ä t K76F
+îN Z`DT ‚¿à aG‹}L R¦Ä t 76F
 9>FS}Y!
-Î{H lÍÝA aG‹}L b vœ [ ÃËD R¦Ä l K79J
+Î{H lÍÝA aG‹}L b vœ [ ÃËD R¦Ä l 79J
 Ÿ=0>t5D
 Í¬iE aG‹}L R¦Ä t KÍI
 ;>6GFU
@@ -4359,7 +3529,7 @@ le[A øR ‚¿à R¦Ä å KAs
 „iÉl R¦Ä ‚ KAå
 >E@*†PV
 }z‡ ÔÉÐåL R¦Ä » KAPF
-¢8''oL=
+¡8''oL=
 PÅœIPS MY R ÃËD MD KAPG
 ¦E9Xj(&
 l¨} ‚¿à aG‹}L R¦Ä § KAPN
@@ -4476,6 +3646,8 @@ CKW/Ž;O
 œ<>y&Y
 AkR ‚¿à R¦Ä å KB±
 ¤FL3n5;
+áÇhR Ðà ÔÉÐåL R¦Ä NV KBVU
+BAVPQ>
 kRLY aG‹}L R¦Ä ” KBVY
 ©HA!dTY
 áW‰ˆ y¼N ÂRaN ‚¿à aG‹}L R¦Ä KY KBWG
@@ -4880,8 +4052,6 @@ BN>;‹KL
 ;DPF.5
 £Äj®T ò‹ aG‹}L R¦Ä ò KHZY
 ¤GLGnGJ
-„•L ÿU~Y aG‹}L R¦Ä KY KI39
-¡CCQr1V
 ˜‚üËL R ‘R„ ãŽ ñ KçB
 :CC1.$
 ÉAw• FlLS _fÖb‹}L R¦Ä q KçG
@@ -4907,7 +4077,7 @@ S§^ aY£LDS R¦Ä x K_T
 ’¾ŸW ‰™þH aG‹}L R¦Ä ð K_W
 @A1ŒI5
 IÈcçL ‚¿à R¦Ä Œ KIz
-B>P%‘@8
+A>P%‘@8
 ’œçõ¦Ä aG‹}L R¦Ä å KIPT
 ¦G,>jU3
 KÊñ±œE aG‹}L R¦Ä Õ KÊK
@@ -4946,8 +4116,6 @@ J–ñ[ ‚¿à R¦Ä/aY£LDS ÃËD § KJXN
 ¢H-Dr9M
 Î{H²d Âï_GeN aG‹}L R¦Ä Â KKLS
 FL%#˜SS
-ãÿºÃËD _fÖb‹}L R¦Ä Œ KL45
-CA1;”YL
 Î{j®T ‚Ÿ•Ú aG‹}L R¦Ä ‚ K“A
 =D!Y„G;
 P·ÓE ¿Ikº—Y R¦Ä _ K“F
@@ -5191,7 +4359,7 @@ FN3$˜E4
 T²YÉ› åLõ d•fG¢ EX¨[Y “™_G ÃËD Œ KNXP
 B@/L’'I
 Æ`‚ ”ž› ‚RPS RÃËD / ©Öc ÃËD î KqG
-¦D<$k01
+¥D<$k01
 £ÄH g“™ }îL R db‹N-¡LŽY ÃËD Œ KNZY
 B>GW“*T
 lÄ J Ë‰S R¦Ä x KOAJ
@@ -5334,6 +4502,8 @@ aÁ_G aG‹}L R¦Ä (ŒRL A ÀAbZ ÃËD) å KùG
 EJ--—'
 y`D ‘Rñ R ‘R„ ãŽ ™ KùR
 :MWF6"
+„•L ÿU~Y aG‹}L R¦Ä KY KþA
+¡CCQr1V
 RÅ›“™c [EÙA ‚¿à R¦Ä ’ KRÅ
 žKCRw:!
 ²dcN Œƒ‰} aG‹}L R¦Ä x KRHP
@@ -5435,7 +4605,7 @@ C@SV–97
 Þ‰}S ÔÉÐåL R¦Ä Œ ñ¾
 CBEL—B4
 ­D›Y ÔÉÐåL R¦Ä œOYD W ŒRR ÃËD › ñq
->G$#„Y$
+=G$#„Y$
 Î£• ÔÉÐåL R¦Ä t ñOA
 <<A'‚DV
 ïÑ ŸW aG‹}L R¦Ä ð ñÑ
@@ -5474,6 +4644,8 @@ y`T ‚¿à R¦Ä ö ñVC
 ?>D*Š'/
 H¿fR MY R ÃËD w ñVN
 £>Bo&K
+Î{H îœé aG‹}L R¦Ä { ñVR
+BFC(YA
 d¬LÂfR aG‹}L R¦Ä OK ñWO
 :B'J#&
 °—E”N R ‘R„ ãŽ Õ ñZL
@@ -5534,8 +4706,6 @@ fXK`A aG‹}L R¦Ä (²BB ÃËD)  KtK
 8?9+{Y:
 à€R ¦¿DS aG‹}L R¦Ä t KàR
 9>3-}6'
-Î{H îœé aG‹}L R¦Ä { KU42
-BFC(YA
 A·ŠA dbE R¦Ä Š KUAO
 EK,P˜L*
 Æ_] aG‹}L R¦Ä ãLD’N ÃËD ¬ KU_
@@ -5574,8 +4744,6 @@ kƒ –H aG‹}L R¦Ä » KVRB
 ¢9E2n7"
 §œc ÃËD › KVú
 <HQ4‚>W
-“ÿ ‚¿ªY aG‹}L R¦Ä î KW63
-¥BAKl?B
 ³›•L ’œçM J ‘X RÃËD Œ KWJF
 B@J:”+&
 ’üEÔCŒ ÔÉÐåL R¦Ä NV KW˜
@@ -5594,8 +4762,6 @@ WŠ“™ ÔÉÐåL R¦Ä WY KWRL
 ;B8/=4
 YËŸWd[E R¦Ä ÷ KWYS
 BJG0%#
-§ÝI ¹…d¶D ³›•L A±b‹N R¦Ä » KX51
-¢7;Wn?-
 Œ¨ Œ}k•L SFS rÙ džP » KXMR
 ¢::!n@
 £ÄH²d K`ÞS }[l R¦Ä  KX}
@@ -5614,6 +4780,8 @@ YO¿GdÑN ÂRaN aG‹}L R¦Ä ò KYˆ
 ¤G-EnFK
 Z`‡±œE ÔÉÐåL R¦Ä ò KZZV
 £EVFoS>
+ãÿºÃËD _fÖb‹}L R¦Ä Œ L45
+CA1;”YL
 ÂRaN "ÜD" WsDS åL…R ÔÉÐåL R¦Ä í åAQ
 E[AH³#2
 ãÄc g“™ Ÿˆ •ˆE •ÛR db‹N R¦Ä í åã
@@ -5786,1662 +4954,3844 @@ K`EòE ãY ˜® (”ž[ E. ŒRL ÃËD) R¦Ä Å PëG
 @2M&ºW#
 ¦_T “Y LRº R¦Ä í PæZ
 >cIXÁ0
-`I”S R åRK ‚ K00C
+“ÿ ‚¿ªY aG‹}L R¦Ä î W63
+¥BAKl?B
+§ÝI ¹…d¶D ³›•L A±b‹N R¦Ä » X51
+¢7;Wn?-
+`I”S R åRK ‚ 00C
 @C**‰R&
-BƒÁ¥ R¦Ä ÷ K00F
+BƒÁ¥ R¦Ä ÷ 00F
 ?K:,‡98
-^IG¨N ÃËD õ K00M
+^IG¨N ÃËD õ 00M
 =W+w,%
-‰±ˆd[ ÔÉÐåL R¦Ä t K00R
+Ü~S R¦Ä NJ 00N
+§E:5i)"
+‰±ˆd[ ÔÉÐåL R¦Ä t 00R
 8<G'}"
-…ÁÑ “ÿ R¦Ä ‚ K00V
->DVK†@*
-¨R×-ÂºAW R¦Ä q K01G
+˜ÿNZè BžD³ dbE R¦Ä Š 00S
+EJ(S˜#(
+vG ¹Ö ‚¿à R¦Ä ÷ 00U
+AKJF‰ED
+Ÿ²R y`—E dbE R¦Ä Â 00W
+ELF4“8=
+P·ÿYæ€ R¦Ä í 01A
+D\V9¶.)
+¨R×-ÂºAW R¦Ä q 01G
 ¦HJ;l!(
-ïO§ˆO ‚¿à R¦Ä õ K01M
+Åœçù RåRK » 01J
+¢<G&oT5
+ŒLD²œ ÔÉÐåL R¦Ä ñ 01K
+:C (A%
+ïO§ˆO ‚¿à R¦Ä õ 01M
 ž@;9v*"
-ƒ~_G L R¦Ä t K01T
-;<43‚)7
-´¬eN ‚¿à R¦Ä / yAGG-Âh ÃËD l K02A
+Ó~ÂfR R¦Ä NV 01U
+CDPY‘D$
+´¬eN ‚¿à R¦Ä / yAGG-Âh ÃËD l 02A
 Ÿ>Q tBG
-ŒæeL Džk R¦Ä ’ K02C
+ŒæeL Džk R¦Ä ’ 02C
 ŸI#7v(G
-‚LØv`A ‚¿à R¦Ä ò K02G
+‚LØv`A ‚¿à R¦Ä ò 02G
 ¤FF6nD;
-”¾ÃËD ÔÉÐåL R¦Ä Õ K03B
+’Ž žkR R¦Ä ÷ 02T
+CKL'ŽXU
+”¾ÃËD ÔÉÐåL R¦Ä Õ 03B
 ›C%CzC0
-…ÈÅS …Õžl R¦Ä Õ K03D
+…ÈÅS …Õžl R¦Ä Õ 03D
 œF8Pz+C
-F•NK ­ÿS R¦Ä l K04A
+^c”L G. •xH ûÙc¦Ä å 03G
+¤H,n".
+Þ™Y žkR R¦Ä Š 03S
+EK6$˜+J
+F•NK ­ÿS R¦Ä l 04A
 Ÿ=J)t-K
-“¾ÚW› R¦Ä ò K04G
+“¾ÚW› R¦Ä ò 04G
 ¤G%PnC)
-ŒL¹¿ ‚¿à R¦Ä õ K04M
+‚LØÜS Î{H²d R¦Ä ò 04I
+¢ETGq)1
+ŒL¹¿ ‚¿à R¦Ä õ 04M
 ?UNw2B
-¡W€Y ÔÉÐåL R¦Ä ô K04Y
+ÞGU–j ÔÉÐåL R¦Ä ‚ 04V
+?D#Wˆ(:
+ÃËD OF DaÝS R¦Ä ô 04W
+œL4zSI
+¡W€Y ÔÉÐåL R¦Ä ô 04Y
 9LS ~3
-yIä—H-…Ržœ±œE R¦Ä _ K05C
+yIä—H-…Ržœ±œE R¦Ä _ 05C
 ŸG=)u5X
-›W eWN ÔÉÐåL R¦Ä ™ K05D
+›W eWN ÔÉÐåL R¦Ä ™ 05D
 >MX„:G
-E·EKA R¦Ä NV K05U
+Î{H OíS AcODƒ… x 05N
+¥A:Vk33
+kÖ[ç RÃËD Š 05S
+FKQ#™,=
+E·EKA R¦Ä NV 05U
 CEB-’0
-ÕeN ÃËD ÔÉÐåL R¦Ä l K06A
+ø`Œ R¦Ä ‚ 05V
+?C6F‡?%
+jü_G ÔÉÐåL R¦Ä ô 05Y
+8L0,}84
+ÕeN ÃËD ÔÉÐåL R¦Ä l 06A
  >9DsFN
-S´AØÜþ aG‹}L R¦Ä ¬ K06C
+S´AØÜþ aG‹}L R¦Ä ¬ 06C
 ŸGY3v$"
-ƒœA ÔÉÐåL R¦Ä ™ K06D
+ƒœA ÔÉÐåL R¦Ä ™ 06D
 <NS!C-
-Ðà OF EU¦• R¦Ä õ K06M
+Ðà OF EU¦• R¦Ä õ 06M
 ?>#w0M
-J–K¦T R¦Ä/¡YhN ÃËD NV K06U
+•™lL R¦Ä q 06N
+§G7Uh5<
+J–K¦T R¦Ä/¡YhN ÃËD NV 06U
 CGX@E;
-F•NK‰N ÃËD l K07A
+jR”N ÔÉÐåL R¦Ä ô 06Y
+9KON~'D
+F•NK‰N ÃËD l 07A
  >(sNA
-ûÁEÂfR ÔÉÐåL R¦Ä t K07F
+øUE Åœ R¦Ä … 07B
+ªJ8Sb@)
+ûÁEÂfR ÔÉÐåL R¦Ä t 07F
 8>=J|X0
-vïOP-’™¡M R¦Ä t K07R
+„•L Ðà ÔÉÐåL - “R× a_Eÿ ÃËD › 07K
+:G$K€!$
+RÔ` îœé RåRK å 07N
+¦Fk,
+vïOP-’™¡M R¦Ä t 07R
 :9BCK'
-Ò´A îœé b “ k¯ R¦Ä ‚ K07V
+AØ[T ¹fL R¦Ä ñ 07S
+9CE?~=D
+Ò´A îœé b “ k¯ R¦Ä ‚ 07V
 >C=8‡>
-²©ÈKA ÔÉÐåL R¦Ä l K08A
+Åœ Ðà-ÆÁ} Õ¿¯_ R¦Ä ô 07Y
+›LW2{AO
+²©ÈKA ÔÉÐåL R¦Ä l 08A
 Ÿ>=Lt1H
-žkR±EW R¦Ä § K08C
+…R×…â_G ÃËD … 08B
+ªJcS,
+žkR±EW R¦Ä § 08C
 ¡HV'sN0
-d`€Y ÔÉÐåL R¦Ä ™ K08D
+d`€Y ÔÉÐåL R¦Ä ™ 08D
 >N0!„64
-¡Rîù dbE R¦Ä › K08K
+Ðà OF ‚lwf R¦Ä OK 08F
+9@=T~+Y
+¡Rîù dbE R¦Ä › 08K
 :FE#€"M
-ŒÄ¡³-€íE ‚¿à R¦Ä õ K08M
+ŒÄ¡³-€íE ‚¿à R¦Ä õ 08M
 >KFw=N
-Üšc-´OµAW ‚¿à R¦Ä l K09A
+ÿœc Bƒ^cS R¦Ä å 08N
+¦F/<j1J
+ž´Õ™ R¦Ä ž 08R
+©G;4eC,
+dEk¾-¤OSÏ R¦Ä NV 08U
+CG<W‘QB
+Üšc-´OµAW ‚¿à R¦Ä l 09A
 ž>%'v%E
-JEKYœ g“™ R¦Ä w K09J
+JEKYœ g“™ R¦Ä w 09J
 ¢=":o7F
-ÞþiT ÔÉÐåL R¦Ä › K09K
+ÞþiT ÔÉÐåL R¦Ä › 09K
 ;GD$2>
-´€d[ ÔÉÐåL R¦Ä õ K09M
+´€d[ ÔÉÐåL R¦Ä õ 09M
 ?Y;x"I
-à€R ‚¿à R¦Ä t K09R
+R¡kN R¦Ä q 09N
+¨GOWgR@
+à€R ‚¿à R¦Ä t 09R
 8<L;|9>
-S§^±œE ÔÉÐåL R¦Ä ú K0A3
+½œIîN “ÿ dbE R¦Ä Â 09S
+ENP9“/ 
+“ZY G ãR •xH R¦Ä t 09T
+:?.Q;N
+S§^±œE ÔÉÐåL R¦Ä ú 0A3
  AY%sN?
-êëÎN Ðà R¦Ä ú K0A4
+êëÎN Ðà R¦Ä ú 0A4
 ¢B3Op0>
-j™cÎN±œE R¦Ä x K0A7
+j™cÎN±œE R¦Ä x 0A7
 ¢A0<p7Y
-vBB ‚¿à R¦Ä l K0A8
+vBB ‚¿à R¦Ä l 0A8
 Ÿ>V+u#8
-ËIZÍâHeN ÔÉÐåL R¦Ä ú K0A9
+ËIZÍâHeN ÔÉÐåL R¦Ä ú 0A9
 ¢B4.p(6
-^Ë aG‹}L R¦Ä … K0B1
+æŸT db‹N R¦Ä í 0í
+?[WHÀV=
+^Ë aG‹}L R¦Ä … 0B1
 ©J7=dNB
-¡Ä_GeN ÔÉÐåL R¦Ä / ÜD ~c ÃËD › K0B4
+Ba²R R¦Ä … 0B2
+ªJKObL"
+¡Ä_GeN ÔÉÐåL R¦Ä / ÜD ~c ÃËD › 0B4
 :HB+-'
-©ÖcS FlLS R¦Ä ” K0B5
+©ÖcS FlLS R¦Ä ” 0B5
 ¨HA;f=4
-ËIZÍâH ÃËD q K0B8
+ÂRaN-½wRÜï R¦Ä VT 0B7
+©J%"fOC
+ËIZÍâH ÃËD q 0B8
 ¨G-&fV
-Û] R¦Ä ¬ K0C0
-ŸH6'vCW
-¨™c ÔÉÐåL R¦Ä › K0C4
+Û] R¦Ä ¬ 0C0
+žH6'vCW
+ªIzE R R¦Ä Õ 0C1
+8E;.|LP
+ÅxK€Y R¦Ä ¬ 0C2
+žGL-vH*
+¨™c ÔÉÐåL R¦Ä › 0C4
 :H$P~IG
-³ßYSÜþ ÔÉÐåL R¦Ä SD K0D8
+Œ}` “ÿS R¦Ä § 0C5
+¡I@>s/!
+Òï_G ÃËD LTD R¦Ä ¬ 0C8
+žG=&vB0
+ÁA R¦Ä ò 0D7
+¢FM8qOK
+³ßYSÜþ ÔÉÐåL R¦Ä SD 0D8
 <JY*W(
-Õžà ÔÉÐåL R¦Ä ö K0E0
+Õžà ÔÉÐåL R¦Ä ö 0E0
 ?@X<ˆ(
-¤ÑN¦_T R¦Ä ö K0E8
+¤ÑN¦_T R¦Ä ö 0E8
 @AI"Š*%
-á’E ÔÉÐåL R¦Ä t K0F2
+‚×ÚN R¦Ä ç 0E9
+›FK/{,?
+á’E ÔÉÐåL R¦Ä t 0F2
 :?B$L>
-ŸUP Ðà ÔÉÐåL R¦Ä › K0F4
+ÀÊ— “ÿ ÔÉÐåL R¦Ä ç 0F3
+8I5-}&3
+ŸUP Ðà ÔÉÐåL R¦Ä › 0F4
 ;G/)€Y5
-‘¿¯_jÁ ŸD³ RåRK OK K0F7
+‘¿¯_jÁ ŸD³ RåRK OK 0F7
 9A51}B
-ïO§ˆO RåRK OK K0F9
+ïO§ˆO RåRK OK 0F9
 9@)U~F:
-fÒõEH ÔÉÐåL R¦Ä › K0G3
+£ÄH ÜälO ½ÜRãN R¦Ä q 0G0
+¥I$*lH*
+fÒõEH ÔÉÐåL R¦Ä › 0G3
 9F6!~(+
-’œçõ ‚¿à R¦Ä ò K0G6
+’œçõ ‚¿à R¦Ä ò 0G6
 ¡G:!r<6
-Ãˆc “ÿS aG‹}L R¦Ä q K0G7
+Ãˆc “ÿS aG‹}L R¦Ä q 0G7
 ¦HSjLV
-ªEì Âÿié R¦Ä ñ K0H1
+ªEì Âÿié R¦Ä ñ 0H1
 <E.S@
-]Å`A-¡RžÎN ‚¿à R¦Ä KY K0I8
+KA¹KA ÔÉÐåL R¦Ä Õ 0H7
+œF70yH5
+B•Z¬ C“Y ‚¿à R¦Ä _ 0I2
+ŸE:Bu#Y
+]Å`A-¡RžÎN ‚¿à R¦Ä KY 0I8
 ¡D3Xr/
-»ŠlA ÔÉÐåL R¦Ä l K0J4
+W E •xH R¦Ä Ù 0Ù
+BH8SLE
+Í±œE ÔÉÐåL R¦Ä l 0J0
+ =Bs,0
+»ŠlA ÔÉÐåL R¦Ä l 0J4
 Ÿ= ?t0H
-jÁ“™ ÔÉÐåL R¦Ä l K0J6
- =3Qs0H
-»Y_G V R¦Ä › K0J9
-:FR"3,
-HØáLDT ÔÉÐåL R¦Ä ç K0K7
+»Y_G fN R¦Ä » 0J8
+¡;C&p<>
+ÚvE'S R¦Ä OK 0K6
+9B(M}@O
+HØáLDT ÔÉÐåL R¦Ä ç 0K7
 8HJ#|,I
-J¶N R¦Ä NV K0L7
+‰Û J¿µ‹N R¦Ä NV 0L4
+CC;9“)2
+J¶N R¦Ä NV 0L7
 BAL$‘1N
-E´O ãY R¦Ä NV K0L9
+E´O ãY R¦Ä NV 0L9
 BB0F9P
-vœY FaE ÔÉÐåL R¦Ä  K0M0
+vœY FaE ÔÉÐåL R¦Ä  0M0
 œ?S#y>"
-aË‘OT “ÿ R¦Ä ú K0M2
+aË‘OT “ÿ R¦Ä ú 0M2
 žB:=w2L
-åÇ BžD³S ÃËD ú K0M3
+åÇ BžD³S ÃËD ú 0M3
 ŸA>LuAP
-[ ‚¿à R¦Ä ú K0M4
+[ ‚¿à R¦Ä ú 0M4
 žBFv%6
-HØPHaYS ‚¿à R¦Ä ú K0M5
+HØPHaYS ‚¿à R¦Ä ú 0M5
 ŸB%uJ0
-Ïc€Y R¦Ä “ K0M8
+Ïc€Y R¦Ä “ 0M8
 œ>O?y).
-hLÅ ÔÉÐåL R¦Ä “ K0M9
+hLÅ ÔÉÐåL R¦Ä “ 0M9
 œ>6Ey;U
-ãÿR R¦Ä Œ K0O2
+ƒOdc±œE R¦Ä Õ 0N0
+8E/:|8>
+´`hœE R¦Ä h 0N4
+§E*&i;&
+ãÿR R¦Ä Œ 0O2
 BA/,’"T
-ïËfR ‚k R¦Ä Œ K0Q5
+‚Ö_G ÔÉÐåL R¦Ä Œ 0O4
+DEVF˜(-
+Âù ÃËD Œ 0O9
+EGPK™Y$
+îN åK R¦Ä ñ 0P1
+;EOV@&
+ïO‡ª_G A±b‹N RÃËD å 0P2
+¦EMIjDR
+Î£” îœé R¦Ä Œ 0Q3
+DD+7˜9
+ŽL” R¦Ä Œ 0Q4
+CB@T•E;
+ïËfR ‚k R¦Ä Œ 0Q5
 EFGš"9
-‚LØvA-”ž[ ‚¿à R¦Ä õ K0R0
+Î£” rYåRK R¦Ä Œ 0Q9
+DD-:˜8 
+‚LØvA-”ž[ ‚¿à R¦Ä õ 0R0
 =/OwNL
-bÕa ÔÉÐåL R¦Ä l K0R1
+bÕa ÔÉÐåL R¦Ä l 0R1
 ž=Xu8N
-Í±œE ´žS ¤¥¯ …Õžl R¦Ä “ K0R3
-›;X?z#!
-‚xŠA åžï R¦Ä “ K0R4
+‰x|N ÔÉÐåL R¦Ä Õ 0R2
+›D6,{1Y
+‚xŠA åžï R¦Ä “ 0R4
 œ=?Iy<5
-Û±D G êY„ R¦Ä “ K0R5
+Û±D G êY„ R¦Ä “ 0R5
 ›=WOzEC
-¡ÈeN ÔÉÐåL R¦Ä  K0R6
+¡ÈeN ÔÉÐåL R¦Ä  0R6
 ›?=3z9C
-‰™ R¦Ä Â K0S0
+^E aD žkR R¦Ä “ 0R7
+›=Y9{09
+‰™ R¦Ä Â 0S0
 ELXB”A+
-Úƒ^Y S‚ß R¦Ä Â K0S7
+…ÁÑ ¤¼K ¥FS R¦Ä ÷ 0S1
+CMPS7
+›Z¨R„ ÔÉÐåL R¦Ä Ù 0S5
+DL,1’,1
+Úƒ^Y S‚ß R¦Ä Â 0S7
 FNW>•6I
-JEäcÎN ‚¿à _fÖb‹}L R¦Ä Â K0S9
+JEäcÎN ‚¿à _fÖb‹}L R¦Ä Â 0S9
 FN!,˜NF
-æ[¼R ±œA³ ÃËD › K0V3
+“™”RK ¥ ‘ad ŽR±„ R¦Ä Ù 0U0
+DJD?‘=Y
+ÂRM ÀžˆS ¤¼K R¦Ä Ù 0U1
+CJ&>‘0R
+‚P¨R ã­N R¦Ä Ù 0U2
+CIN$OR
+”¹›Y ¤¼K ¥FS R¦Ä Ù 0U3
+CJJFU/
+¹œÑ eP R¦Ä Ù 0U7
+CI17A7
+”Y R¦Ä Ù 0U8
+CJBDSK
+€E ’œçõ …Õžl R¦Ä Ù 0U9
+DJ9G’K;
+æ[¼R ±œA³ ÃËD › 0V3
 ;F<V€VL
-BƒOK›l/ŒÈœ ‚¿à R¦Ä î K0V4
+BƒOK›l/ŒÈœ ‚¿à R¦Ä î 0V4
 ¤C&<mY
-KAYi¯ R¦Ä ð K0V7
+KAYi¯ R¦Ä ð 0V7
 @BHYŒ+H
-€E ‚¿à R¦Ä î K0VG
+€E ‚¿à R¦Ä î 0VG
 ¢BE-q+"
-¡R‘ù ‚¿à R¦Ä MD K0W3
+¡R‘ù ‚¿à R¦Ä MD 0W3
 ¦E@j*'
-wLT ÃËD ¬ K10C
+“ÿ §œS ÔÉÐåL R¦Ä ç 0Y6
+›I6N{<I
+wLT ÃËD ¬ 10C
 ŸH6(v4C
-¹L…S ‚¿à R¦Ä ò K10G
+’¾fD ÔÉÐåL R¦Ä ô 10D
+›JW,|!T
+¹L…S ‚¿à R¦Ä ò 10G
 £F>,oW.
-ÑYjE R¦Ä NV K10U
+ÑYjE R¦Ä NV 10U
 CGW+’(V
-C“YeN ÔÉÐåL R¦Ä l K11A
+OX •xH R¦Ä t 10X
+;;9I‚$Q
+C“YeN ÔÉÐåL R¦Ä l 11A
  =Ss;$
-BaN¡M ÔÉÐåL R¦Ä t K11R
+SÆÁƒN ÃËD ñ 11K
+9C9F},>
+Œ™€‰¸T Fõ R¦Ä µ 11N
+¨G@'g9J
+BaN¡M ÔÉÐåL R¦Ä t 11R
 9<+&~49
-¶d[/îœé ±EW R¦Ä ‚ K11V
+ŽKIU R¦Ä Â 11S
+FN-Xš0P
+¶d[/îœé ±EW R¦Ä ‚ 11V
 >F1J†BR
-e²R ÔÉÐåL R¦Ä ô K12D
+»Y_G ýbjº R¦Ä ’ 11Y
+ŸJ!Nv)@
+KAîœé R¦Ä  12A
+›A(Ez2$
+e²R ÔÉÐåL R¦Ä ô 12D
 œMO#z/(
-ïËÏ ‚MÔÉà R¦Ä ò K12G
+ïËÏ ‚MÔÉà R¦Ä ò 12G
 £FR4pGQ
-BaWeN ÔÉÐåL R¦Ä l K12J
+BaWeN ÔÉÐåL R¦Ä l 12J
 Ÿ=! u!V
-½¨žŠ ÔÉÐåL R¦Ä › K12K
+½¨žŠ ÔÉÐåL R¦Ä › 12K
 :F M€!B
-AcO»EX-`ÚkR R¦Ä NJ K12N
+AcO»EX-`ÚkR R¦Ä NJ 12N
 §G=hJ/
-[A RåRK WV K12V
+ÕNØiT ÔÉÐåL R¦Ä Š 12S
+EJOT•7M
+[A RåRK WV 12V
 £D89p*!
-€ ½E· ÔÉÐåL R¦Ä ô K12Y
+€ ½E· ÔÉÐåL R¦Ä ô 12Y
 ›J8:{TY
-“ÿ±EW-R¦Ä-yIä—H ÃËD § K13C
+“ÿ±EW-R¦Ä-yIä—H ÃËD § 13C
 ¡I9&s-S
-E·EKA ÔÉÐåL R¦Ä ñ K13K
+E·EKA ÔÉÐåL R¦Ä ñ 13K
 9CQ$~/<
-“ÿ £R”N RåRK x K14A
+JE²ß …Þ R¦Ä ö 13Q
+@@-ŠFN
+Œ”£ g“™ RÃËD Â 13W
+FN-7˜8+
+‰ß€‘RK ÔÉ/¡£kR R¦Ä ô 13Y
+›N7{A)
+“ÿ £R”N RåRK x 14A
 £ABMnSX
-¡M‰N R¦Ä t K14F
-;>PY‚&*
-FaÕ R¦Ä ò K14G
+FaÕ R¦Ä ò 14G
 ¢G1Yq'F
-ŒRL ‘LÎM R¦Ä l K14J
+ŒRL ‘LÎM R¦Ä l 14J
 Ÿ=6Bt#7
-¹œ`Û€ ÔÉÐåL R¦Ä õ K14M
+¹œ`Û€ ÔÉÐåL R¦Ä õ 14M
 œ?(WxOQ
-eDD ÃËD ô K14Y
+LTZ±œE R¦Ä å 14N
+§FPGiD!
+²d¦Ä R¦Ä Â 14S
+FLSOš$"
+eDD ÃËD ô 14Y
 8KSU|R8
-¡rËL ÔÉÐåL R¦Ä t K15F
+”RK aY£LDS/£ÄH Õv€ ‚¿à R¦Ä l 15A
+ž<T@uYL
+¡rËL ÔÉÐåL R¦Ä t 15F
 ;?);I"
-‚OK ‚¿à R¦Ä w K15J
+²LTZèN rYåRK R¦Ä ò 15G
+£GHoMS
+‚OK ‚¿à R¦Ä w 15J
 ¡=&.q9*
-IUKA R¦Ä õ K15M
+IUKA R¦Ä õ 15M
 ž@L2v'W
-¨R¡M ÔÉÐåL R¦Ä ô K16D
+JiK_S R¦Ä h 15N
+¦E%)iA 
+hüg Fõ R¦Ä § 15W
+¢HSFr57
+¨R¡M ÔÉÐåL R¦Ä ô 16D
 9LBE}B3
-Ž›Œ ‚¿à R¦Ä ò K16G
+Ž›Œ ‚¿à R¦Ä ò 16G
 ¢G#Eq*K
-ÛWÎN ÔÉÐåL R¦Ä w K16J
+ÛWÎN ÔÉÐåL R¦Ä w 16J
  =JBr7'
-¦Ä Ü]ÌS-¤AW‘ù ‚¿à R¦Ä ò K17G
+MYÄ€ ¤¼K ÔÉÐåL R¦Ä Š 16S
+EHYP™0U
+‰ß€ ìOŽ dbE R¦Ä Â 16W
+ELA ”,
+ OPÂï R¦Ä t 16X
+:?"Q3>
+ªIG³R wP R¦Ä  17A
+›B1F{C1
+¦Ä Ü]ÌS-¤AW‘ù ‚¿à R¦Ä ò 17G
 ¢FLTpX:
-Ú}LÎN±œE ÔÉÐåL R¦Ä w K17J
+Ú}LÎN±œE ÔÉÐåL R¦Ä w 17J
  =7rRE
-ágE Ðà R¦Ä OK K17K
+ágE Ðà R¦Ä OK 17K
 =BL9„<B
-”³E ÔÉÐåL R¦Ä õ K17M
+”³E ÔÉÐåL R¦Ä õ 17M
 =QLwN 
-¤O« ÿYS R¦Ä NJ K17N
+¤O« ÿYS R¦Ä NJ 17N
 §EH2iY
-¡X©N ÔÉÐåL R¦Ä ‚ K17V
+ÅEÄ RÃËD ñ 17Q
+:D*U3&
+´E¡€M RåRK Š 17S
+EK17™!,
+¡X©N ÔÉÐåL R¦Ä ‚ 17V
 =FCE„B!
-F•NK‰N ‚¿à R¦Ä w K18A
+F•NK‰N ‚¿à R¦Ä w 18A
 ¢@26q&
-˜¤¶× ‚¿à R¦Ä KY K18I
+˜¤¶× ‚¿à R¦Ä KY 18I
 ¡BGJr5;
-zbf îœé RåRK ‚ K18V
+‘W€R R¦Ä ñ 18K
+<C5!‚)(
+¯©M R¦Ä ö 18T
+=?-F….C
+zbf îœé RåRK ‚ 18V
 >F$†H"
-J–ñ[ ‚¿à R¦Ä w K19A
-¡@(8q?E
-C. A. ÕŠE R¦Ä õ K19M
+§“Œ ÔÉÐåL R¦Ä ô 18Y
+›KL3{CV
+C. A. ÕŠE R¦Ä õ 19M
 ?%>x>
-æ› îœé R¦Ä NJ K19N
+æ› îœé R¦Ä NJ 19N
 §ELHhVR
-½øâf ÔÉÐåL R¦Ä ñ K19S
+½øâf ÔÉÐåL R¦Ä ñ 19S
 <C;O‚P"
-Ûœ® ãY rY åRK R¦Ä ú K1A0
- A)/s(B
-”Ä_ ŒÈœ ÃËD ú K1A3
+y¼N –aS R¦Ä q 1A1
+¨H&UgK"
+^· R¦Ä ™ 1A2
+:M$F*8
+”Ä_ ŒÈœ ÃËD ú 1A3
 ¡AXr2M
-ŸwN ÃËD l K1A4
+ŸwN ÃËD l 1A4
 Ÿ=$,t!K
-”‚N ‚¿à R¦Ä x K1A5
+”‚N ‚¿à R¦Ä x 1A5
 ¡A+3q7&
-§DD€Sáƒ-œ ‚¿à R¦Ä KY K1A6
+§DD€Sáƒ-œ ‚¿à R¦Ä KY 1A6
 ¡BBCqJ-
-J–ñ[ ‚¿à R¦Ä ú K1A7
+J–ñ[ ‚¿à R¦Ä ú 1A7
  B5KsD;
- bT±œE - yOUÏ ÃËD l K1A9
+ìLDÃËD R¦Ä NV 1A8
+CCI2“,)
+ bT±œE - yOUÏ ÃËD l 1A9
 Ÿ>81t<L
-hXfR aG‹}L R¦Ä … K1B0
+hXfR aG‹}L R¦Ä … 1B0
 ªK-c,+
-‚LØvA ‚¿à R¦Ä q K1B1
+‚LØvA ‚¿à R¦Ä q 1B1
 ¨H/;gHC
-KbÝA RåRK ” K1B2
+KbÝA RåRK ” 1B2
 ©G3<d=:
-¹¨Û€ _Ódžl åRK R¦Ä ” K1B6
+F•x[ç R¦Ä NH 1B5
+©J)JeK"
+¹¨Û€ _Ódžl åRK R¦Ä ” 1B6
 ©H$5e<B
-”¾ÃËD ÔÉÐåL R¦Ä ” K1B9
+´AæN ÃËD q 1B8
+¨I!g3X
+”¾ÃËD ÔÉÐåL R¦Ä ” 1B9
 ©He)N
-áüE fRa ÔÉÐåL R¦Ä Õ K1BT
+áüE fRa ÔÉÐåL R¦Ä Õ 1BT
 CU'x@=
-åXeN R¦Ä ¬ K1C1
+åXeN R¦Ä ¬ 1C1
 ŸF8Vv%F
-á‰ˆBƒOK'S CŸW _fÖb‹}L R¦Ä ¬ K1C5
+GY€ R¦Ä q 1C3
+¨I--g:-
+á‰ˆBƒOK'S CŸW _fÖb‹}L R¦Ä ¬ 1C5
 ŸGGLv%K
-§LãNK ÔÉÐåL R¦Ä SD K1D1
+‚ß[WsD R¦Ä ¬ 1C8
+žH/<w&(
+F•ZèR “ÿ RåRK Œ 1C9
+CBW*—9T
+§LãNK ÔÉÐåL R¦Ä SD 1D1
 9K+P~?X
-zbf ÔÉÐåL R¦Ä SD K1D3
+Œ[-zYÕ{H-…ßâl R¦Ä § 1D2
+¢H2Tq95
+zbf ÔÉÐåL R¦Ä SD 1D3
 ;I6/€OP
-^E ­G·D `hº[ R¦Ä SD K1D7
+”YÃËD R¦Ä ò 1D4
+£FY?o7T
+L{jR R¦Ä q 1D5
+§ILiPY
+jµŠ ÔÉÐåL R¦Ä ô 1D6
+8JIR|HS
+^E ­G·D `hº[ R¦Ä SD 1D7
 :K/?<G
-aDÃËD ÔÉÐåL R¦Ä SD K1D8
+aDÃËD ÔÉÐåL R¦Ä SD 1D8
 ;JQ4€=S
-DÕa ÚWÑN EXEÒk R¦Ä OK K1F0
+vG ãR ¥FS R¦Ä Ù 1Û
+DK>"’=Q
+D× SÂÈ R¦Ä SC 1DS
+£?5(nT7
+fR‰ˆUA •xH R¦Ä t 1E2
+=;9#…5R
+åŸ Óƒ R¦Ä t 1E4
+<A&=ƒP/
+ÜälO R¦Ä t 1E7
+<A!TƒRJ
+hy®Ž ÕŠ‡ R¦Ä q 1E8
+¨J50i!Y
+DÕa ÚWÑN EXEÒk R¦Ä OK 1F0
 :@&O%4
-”œ ÔÉÐåL R¦Ä OK K1F4
+zb¶U rY •xH R¦Ä q 1F2
+¨I+<h$T
+”œ ÔÉÐåL R¦Ä OK 1F4
 :@&7~NI
-¹Xè-ïcÙ` ‚¿à R¦Ä ñ K1F5
+¹Xè-ïcÙ` ‚¿à R¦Ä ñ 1F5
 <E4 ‚8;
-WsD ‚¿à R¦Ä ò K1G0
+RåRK ¶d R¦Ä t 1F7
+9>NP~3&
+WsD ‚¿à R¦Ä ò 1G0
 ¢G5:qCN
-ËYžA R¦Ä ò K1G1
+ËYžA R¦Ä ò 1G1
 £G1Sp$
-ÿ dbE ¿Ikº—Y R¦Ä ò K1G3
+ÿ dbE ¿Ikº—Y R¦Ä ò 1G3
 £G'#o6T
-y`D Œq[ ²d R¦Ä ð K1G4
+y`D Œq[ ²d R¦Ä ð 1G4
 BAY'O
-…} ÔÉÐåL R¦Ä ò K1G5
+…} ÔÉÐåL R¦Ä ò 1G5
 £G%UoL!
-¤Ek ‚E· R¦Ä Õ K1H0
+§´AË RÃËD q 1G6
+§I(Tj%F
+†E hW …Õžl RåRK ò 1G8
+¤F:?nCG
+¤Ek ‚E· R¦Ä Õ 1H0
 DIBx<<
-Eä_¸Ý ‚¿à …Õžl R¦Ä ¬ K1H2
+R“› ifR g‡ R¦Ä q 1H1
+§I*0j(J
+Eä_¸Ý ‚¿à …Õžl R¦Ä ¬ 1H2
 žE"+v>
-dbE f´ÉŒL ‚œE³ OF §«O·I R¦Ä Õ K1H3
+dbE f´ÉŒL ‚œE³ OF §«O·I R¦Ä Õ 1H3
 œD:0yO 
-’œÑ ÀžˆS …Õžl R¦Ä Õ K1H5
+y¼N±œE-•_áW R¦Ä q 1H4
+¨H7(h7
+’œÑ ÀžˆS …Õžl R¦Ä Õ 1H5
 œBY5yW-
-ŒŽY ÔÉÐåL R¦Ä ¬ K1H8
+¡RkY YO¿G R¦Ä OK 1H6
+9B&2}O<
+ŒŽY ÔÉÐåL R¦Ä ¬ 1H8
 ŸE0'v-
-FaE¹LD R¦Ä q K1I5
+›d OF ¶û‡ R¦Ä ’ 1H9
+œKP&yN(
+”R] ÃËD q 1I1
+¨J+-gM;
+ïAW›E ÃËD _ 1I3
+ŸE @u(
+FaE¹LD R¦Ä q 1I5
 ¨H3Qh!X
-ªI-‚¿à R¦Ä » K1J0
- <PDsB$
-‰™ÞY ÔÉÐåL R¦Ä OK K1K2
+‚NkºE R¦Ä _ 1I8
+ F@6sSY
+hLPÅ ÔÉÐåL R¦Ä _ 1I9
+ F>@tFT
+‘Ä ÂLeN –H R¦Ä » 1J9
+Ÿ<65tOK
+œOYD d¶R”N ÃËD ñ 1K1
+:CLF$O
+‰™ÞY ÔÉÐåL R¦Ä OK 1K2
 :@PWA%
-Û±D JAY ¨R× R¦Ä OK K1K4
+Û±D JAY ¨R× R¦Ä OK 1K4
 :A'0:+
-FaÚÉA R¦Ä ñ K1K7
+ÂY£KA ÔÉÐåL R¦Ä OK 1K5
+;B@/€Q/
+Ë‰nsD ÔÉÐåL R¦Ä ñ 1K6
+;D46€AH
+FaÚÉA R¦Ä ñ 1K7
 9C@P}P,
-Þ¯A ÔÉÐåL R¦Ä ñ K1K9
+Î{H y`D “ÿ aG‹}L R¦Ä OK 1K8
+8B><}.
+Þ¯A ÔÉÐåL R¦Ä ñ 1K9
 <C96‚Y#
-¦Ä OF Î{H ŸUgç} EXEÒk aG‹}L R¦Ä “ K1L0
-œ<#+x@W
-‰x|N ‚¿à R¦Ä NV K1L1
+Klííâ ¤¼K ® R¦Ä í 1KC
+B^7ºO+
+‰ü ‚¿à R¦Ä ñ 1ñ
+8D(6|G7
+‰x|N ‚¿à R¦Ä NV 1L1
 BCM,7*
-Ž´‰¸T R¦Ä NV K1L3
+Ž´‰¸T R¦Ä NV 1L3
 BA8FT>
-‡Œ“E ÔÉÐåL R¦Ä { K1L7
+KÙ²œ R¦Ä NV 1L4
+BA02RV
+‡Œ“E ÔÉÐåL R¦Ä { 1L7
 ACJI@*
-³›•L ~ dO{ ÃËD { K1L8
+³›•L ~ dO{ ÃËD { 1L8
 BC&204
-åƒÂN R¦Ä { K1L9
+åƒÂN R¦Ä { 1L9
 BCQAŽNX
-LZ[I ÔÉÐåL R¦Ä õ K1M2
+LZ[I ÔÉÐåL R¦Ä õ 1M2
 ?&Ix<U
-¦ŽY ÃËD l K1M4
+DÕa R¦Ä l 1M3
+Ÿ@XKtS
+¦ŽY ÃËD l 1M4
 Ÿ@.OuB
-¦Ä“™ ÔÉÐåL R¦Ä ú K1M5
+¦Ä“™ ÔÉÐåL R¦Ä ú 1M5
  BA@t:C
-“ÿ ãRK€Y dbE åRK R¦Ä KY K1M9
+dEk¾ •xH R¦Ä ÷ 1M6
+@K//ˆ&I
+FÇeN R¦Ä KY 1M7
+žB=?vTV
+MYž~S R¦Ä ” 1M8
+©GP3eA
+“ÿ ãRK€Y dbE åRK R¦Ä KY 1M9
 ŸBO"uT9
-Õ¿¯_ yOk …Õžl R¦Ä Õ K1Õ
+Õ¿¯_ yOk …Õžl R¦Ä Õ 1Õ
 ›C%-z0F
-Þ™ç RåRK ‡¯fS ¶d R¦Ä ö K1N1
+Þ™ç RåRK ‡¯fS ¶d R¦Ä ö 1N1
 ?A#Fˆ(
-øºeWN R¦Ä NJ K1N7
+ÀÁO R¦Ä q 1N2
+¨FOFfJU
+lÄ R¦Ä å 1N3
+¥FX/l,@
+üâT R¦Ä MD 1N5
+¦D6FiBS
+øºeWN R¦Ä NJ 1N7
 §FX.hYQ
-y`DÃËD ÔÉÐåL R¦Ä OK K1O1
+y`DÃËD ÔÉÐåL R¦Ä OK 1O1
 ;@,-€J=
-“ÈÎN ÃËD Œ K1O2
+“ÈÎN ÃËD Œ 1O2
 DDY8˜T"
-Ÿ R¦Ä Œ K1O3
+Ÿ R¦Ä Œ 1O3
 DD*'—.#
-^O”S ÔÉÐåL R¦Ä OK K1O4
+^O”S ÔÉÐåL R¦Ä OK 1O4
 ;AJ€IP
-ÕAGUE-YaKA ƒHaR ÃËD Œ K1O5
+ÕAGUE-YaKA ƒHaR ÃËD Œ 1O5
 EGIO˜>L
-PeN ÔÉÐåL R¦Ä OK K1O8
+Ó¾ÔÊ ÔÉ-Õß R¦Ä Œ 1O6
+EG-N˜.1
+PeN ÔÉÐåL R¦Ä OK 1O8
 ;@9=(/
-Àlˆ R¦Ä Œ K1Q2
+FRÕ ÃËD R¦Ä OK 1OK
+:B3SF"
+zYÕ{H ÔÉÐåL R¦Ä NH 1P1
+©ILHeK,
+d¬²œ / ´cOÿE }[ R¦Ä OK 1PP
+8AK7|E
+E~cT ÃËD Œ 1Q1
+CB'K•!
+Àlˆ R¦Ä Œ 1Q2
 DFE–L%
-›W Jc¥lEM R¦Ä Œ K1Q4
+›W Jc¥lEM R¦Ä Œ 1Q4
 DCFK—0
-JiA R¦Ä “ K1R1
+yAkœY îœé R¦Ä Œ 1Q5
+DE9˜W0
+ìk ‚¿à R¦Ä ñ 1QK
+<E 1‚, 
+JiA R¦Ä “ 1R1
 ›=Fz':
-WsDWŠ^ R¦Ä “ K1R4
+WsDWŠ^ R¦Ä “ 1R4
 ›=%Az<#
-BƒOK¡kN-‰x|N ‚¿à R¦Ä õ K1R7
+BƒOK¡kN-‰x|N ‚¿à R¦Ä õ 1R7
 œ=B3x6?
-ãY §›ßE ÔÉÐåL R¦Ä l K1R8
+ãY §›ßE ÔÉÐåL R¦Ä l 1R8
 ž<R+uO'
-œ—T ÃËD ÷ K1S3
+¦_T ƒÄS RåRK Â 1RL
+FNXD™"K
+E~¡Ä _fÖb‹}L R¦Ä Ù 1S1
+ENY7’<&
+ÛRžˆeN ÔÉÐåL R¦Ä Â 1S2
+FN-=—BB
+œ—T ÃËD ÷ 1S3
 @L..ˆC8
-½üY­h ÔÉÐåL R¦Ä Â K1S5
+Ž¬_G R¦Ä OK 1S4
+;B'0€V
+½üY­h ÔÉÐåL R¦Ä Â 1S5
 EL1D•X*
-´E²“H ÔÉÐåL R¦Ä Â K1S9
+ èd žkR ÔÉÐåL R¦Ä Ù 1S6
+EN)8’TB
+S“f ¤¼K R¦Ä Ù 1S7
+DKF0’02
+‰ˆeN ÔÉÐåL R¦Ä Š 1S8
+EKI4–(A
+´E²“H ÔÉÐåL R¦Ä Â 1S9
 EN0Q“JA
-ÿdaL RåRK t K1T7
+ÿdaL RåRK t 1T7
 :;NH€7?
-ÔD “ÿ/²d JEäcÎN ‚¿à/ R¦Ä Ù K1U2
+ÜLkùE RåRK t 1T8
+:;J3€9#
+ ªAP R¦Ä Ù 1U0
+CHX<3"
+ÕOŽ ¤¼K ¥ ‘ad ŽR±„ R¦Ä Ù 1U1
+DL%9U7
+ÔD “ÿ/²d JEäcÎN ‚¿à/ R¦Ä Ù 1U2
 BIPTŽ;V
- “ÿ ‚¿à R¦Ä Ù K1U7
+ÔRPHY R¦Ä Ù 1U3
+DI*X’>V
+›W …ÁÑS R¦Ä Ù 1U4
+DJXK’/ 
+Oí€Y ÔÉÐåL R¦Ä Ù 1U6
+CH,!RG
+ “ÿ ‚¿à R¦Ä Ù 1U7
 BH,P2/
-}îê “ÿ R¦Ä ö K1V0
+æ› R¦Ä Ù 1U9
+CI9X‘0B
+FaÕ g“™ Ÿ²R ºªIP { 1{
+BG(?Ž4Q
+}îê “ÿ R¦Ä ö 1V0
 ?BN;‰E)
-y`T ‚¿à R¦Ä › K1V2
+y`T ‚¿à R¦Ä › 1V2
 =HBƒL*
-FaÕ ‚¿à R¦Ä ‚ K1V6
+FaÕ ‚¿à R¦Ä ‚ 1V6
 >D7M‡$=
-€–H R¦Ä ‚ K1V8
+€–H R¦Ä ‚ 1V8
 ?CM%ˆ Q
-ÅGG_S-‰PS‚m ‚¿à R¦Ä t K1X1
+yOk ÃËD Â 1W1
+EKCF˜6,
+…X¢O Fõ R¦Ä MD 1W3
+¥EB/lKD
+Â‚ ÃËD ò 1WF
+¡FSr)S
+ÅGG_S-‰PS‚m ‚¿à R¦Ä t 1X1
 <B$3‚?
-ƒBv¾ ÃËD l K20A
+JUD³ €’S ÃËD Õ¿T AYR ÔÉÐåL R¦Ä ç 1Y3
+8FH3|++
+›W ¡ÈeN ÔÉÐåL R¦Ä ç 1Y5
+œI#,z2B
+åÇ‰} ÔÉÐåL R¦Ä ç 1Y9
+9HY0}ER
+y`D Œq[ ãR fN ºªIP ð 1Z1
+AB-;+R
+ƒBv¾ ÃËD l 20A
 Ÿ?X.t4P
-”‚N ÔÉÐåL R¦Ä õ K20M
+ÆL ¤¼K R¦Ä í 20K
+E_3,³KI
+”‚N ÔÉÐåL R¦Ä õ 20M
 ž?&v>&
-K_Gd[-Çdc R¦Ä q K20N
+K_Gd[-Çdc R¦Ä q 20N
 ¨GY%gWQ
-¤Ydl Ðà ÔÉÐåL R¦Ä t K20R
+¤Ydl Ðà ÔÉÐåL R¦Ä t 20R
 ;:GRO"
-–H R¦Ä ™ K20U
+‡ AcODƒ… t 20T
+:>:-?C
+–H R¦Ä ™ 20U
 ?LU=…XU
-˜ËƒY RÃËD ‚ K20V
+˜ËƒY RÃËD ‚ 20V
 ?F!*ˆ4'
-“ÿ ËÕ R¦Ä ô K21D
+“ÿ ËÕ R¦Ä ô 21D
 ›JYQzQ3
-J–ñáƒ ÔÉÐåL R¦Ä t K21F
+J–ñáƒ ÔÉÐåL R¦Ä t 21F
 :?+I€&N
-ÿ ‚¿à R¦Ä t K22F
+”ß—U~ R¦Ä q 21N
+¨FY-f=&
+•ˆc ¤¼K dbE R¦Ä Â 21W
+FML—> 
+ã™Ë R¦Ä å 22D
+¤F%Pn#L
+ÿ ‚¿à R¦Ä t 22F
 <?+K‚@&
-±[ ‚¿à R¦Ä ò K22I
+±[ ‚¿à R¦Ä ò 22I
 £E1Gp8<
-¦OeC ‚¿à R¦Ä õ K22M
+¦OeC ‚¿à R¦Ä õ 22M
 ž@.?w 0
-JíE ›R …Õžl R¦Ä å K22N
+JíE ›R …Õžl R¦Ä å 22N
 §FN@iKG
-åg€Y R¦Ä Š K22S
+åg€Y R¦Ä Š 22S
 DHI"–?M
-C“Rÿ ‚¿à R¦Ä õ K23M
+fÒõEH §œS R¦Ä § 22T
+¢H "qRL
+KLdÁ ÔÉÐåL R¦Ä ô 23D
+9N@E~>;
+C“Rÿ ‚¿à R¦Ä õ 23M
 ž>#$vJ2
-h±› ÔÉÐåL R¦Ä t K23R
+ãY¦Ä AcODƒ… q 23N
+¨FK;g!(
+h±› ÔÉÐåL R¦Ä t 23R
 ;;&0€V=
-J–ñ[ ‚¿à R¦Ä x K24A
+ŽËé “ÿ R¦Ä ÷ 23S
+CM(K8H
+‚ÖU‚æA ÃËD ’ 23W
+LQXy#
+J–ñ[ ‚¿à R¦Ä x 24A
 ¢A1!q*B
-] ‡S žkR R¦Ä t K24F
+Ÿ²œ Ðà R¦Ä § 24C
+¡HW,s2D
+] ‡S žkR R¦Ä t 24F
 8>JL|0.
-½Âü¼ ‚¿à R¦Ä » K24J
+½Âü¼ ‚¿à R¦Ä » 24J
 ¡<0q;
-J¢¬“ Aå´E }[ R¦Ä ö K24N
+K•«Ë ¥ ‘ad ŽR±„ R¦Ä Ù 24K
+DJX9‘IN
+’LhÖ‡S RåRK § 24M
+¡I,GsHH
+J¢¬“ Aå´E }[ R¦Ä ö 24N
 ?BOIˆS 
-œé RåRK t K24R
+œé RåRK t 24R
 ;:G&)3
-‘ad “ÿ R¦Ä ô K25D
+æ›H·d dbE R¦Ä Š 24S
+EH$C˜4Y
+‘ad “ÿ R¦Ä ô 25D
 ›K,RzYF
-Ÿ²R ´b¯¹O´¼ aG‹}L R¦Ä w K25J
+Ÿ²R ´b¯¹O´¼ aG‹}L R¦Ä w 25J
  =H$rOC
-žzé R¦Ä õ K25M
+žzé R¦Ä õ 25M
 ž@I2wT
-®H“™/‰›±œE R¦Ä l K26A
+…”ŸOŽ R¦Ä Š 25U
+DK7F’GD
+®H“™/‰›±œE R¦Ä l 26A
  ?/!sN=
-J–ñ[ ‚¿à R¦Ä t K26R
+O„` Ðà ÔÉÐåL R¦Ä NJ 26N
+§E-OhB9
+J–ñ[ ‚¿à R¦Ä t 26R
 9;"~@U
-˜hR§ß dbE R¦Ä Š K26U
+˜hR§ß dbE R¦Ä Š 26U
 DH@“ID
-ËÄ ‚¿à R¦Ä åTZ ÃËD w K27A
-¢@#JpO!
-³Š³eWN-S‚ß ‚¿à aG‹}L R¦Ä KY K27K
+W|F “ÿ R¦Ä § 26W
+¢H*Ar+T
+…‚dA ÕÄ[ R¦Ä § 27C
+¡ICPs-F
+³Š³eWN-S‚ß ‚¿à aG‹}L R¦Ä KY 27K
 ¡D,"r8#
-ËÚ•Ú R¦Ä t K27R
+ËÚ• R¦Ä ç 27P
+›H1O{$Q
+ËÚ•Ú R¦Ä t 27R
 <<QJ‚BF
-å“TKA ÔÉÐåL - LT. KAY “RK_ ÃËD » K28J
+“ÿ ²}T´¼ dbE R¦Ä Â 27W
+FMO(–I*
+ìOŽ ¤¼K R¦Ä x 28A
+£A%.nA,
+å“TKA ÔÉÐåL - LT. KAY “RK_ ÃËD » 28J
 ¢;E=oG2
-yOk Ðà R¦Ä å K29D
+¤`“™ R¦Ä ” 28M
+©H<dP/
+±›“™-ÚWÑN R¦Ä NJ 28N
+§E>-hWY
+ÑYjE aŽRVOÊ dbE R¦Ä Š 28U
+DI7;“2J
+y¼N –aS RÃËD t 28X
+<A9.‚YE
+y_Dd[E R ¡RáR R¦Ä § 29C
+£J RpTQ
+yOk Ðà R¦Ä å 29D
 ¤G&Ln("
-Â—E ÃËD § K29M
-¢HS9qUV
-wù_c R¦Ä ÷ K29S
+êE îU¸N À•Y_G R¦Ä t 29F
+<@5>ƒKB
+KƒË_³R R¦Ä NJ 29N
+§E=8i M
+wù_c R¦Ä ÷ 29S
 BK!ŒJO
-”RK `eN R¦Ä ú K2A0
+”RK `eN R¦Ä ú 2A0
  A;(rUR
-JÝ‡eWN ÔÉÐåL R¦Ä ú K2A1
+JÝ‡eWN ÔÉÐåL R¦Ä ú 2A1
 ¡B2YrVN
-¹œé Õ¿¯_ RåRK  K2A2
+¹œé Õ¿¯_ RåRK  2A2
 ›AE!z6,
-Œ¥é R¦Ä x K2A5
+Œ¥é R¦Ä x 2A5
 ¤ATHmC!
-¹œY yOk ÔÉÐåL R¦Ä  K2A6
+¹œY yOk ÔÉÐåL R¦Ä  2A6
 œ@@Wy'U
-åR‰N ÃËD NH K2B3
+ÁÎN ÔÉÐåL R¦Ä l 2A8
+Ÿ@+u'<
+‰… ±œA³ R¦Ä í 2í
+C[3?¹86
+S´›R R R¦Ä í 2`
+E^-.³)=
+Œ¨ ‚D R¦Ä ” 2B1
+©GG%d6&
+zØ g“™ R¦Ä ” 2B2
+©HMKdP:
+åR‰N ÃËD NH 2B3
 ©I5/f)3
-æßSÃËD ÔÉÐåL R¦Ä … K2B7
+¹œgfR ÃËD ò 2B6
+¢E8-qH<
+æßSÃËD ÔÉÐåL R¦Ä … 2B7
 ªJL%c4:
-Œî‰c ÔÉÐåL R¦Ä ™ K2C8
+¦d §œS R¦Ä VT 2B9
+©IS!f-+
+»Y_G A R¦Ä ô 2C4
+œIOz2+
+l…} R¦Ä § 2C5
+¡H-)sQ$
+ªI-‚¿à R¦Ä ¬ 2C6
+FL8x":
+Œî‰c ÔÉÐåL R¦Ä ™ 2C8
 :NM CU
-ŒÈ ø`ˆ MY R ÃËD/ˆ RÃËD » K2CB
+ŒÈ ø`ˆ MY R ÃËD/ˆ RÃËD » 2CB
 ¢;W'oXM
-Oí‡ ÔÉÐåL R¦Ä ™ K2D5
+€E ÃËD ò 2D1
+¤FX$o#U
+Oí‡ ÔÉÐåL R¦Ä ™ 2D5
 :L(8€"L
-CLU~ •xH R¦Ä t K2E3
+–H Ðà R¦Ä ò 2D7
+£FDNo?4
+ï¨'S džP § 2E2
+£HW$pL?
+CLU~ •xH R¦Ä t 2E3
 <B(DƒGD
-hœ Ðà ÔÉÐåL R¦Ä t K2E5
+hœ Ðà ÔÉÐåL R¦Ä t 2E5
 >=VQ‡)=
-˜€` yAY ‚¿à R¦Ä t K2E7
+yOeN ÔÉÐåL R¦Ä SD 2E6
+:K> €#D
+˜€` yAY ‚¿à R¦Ä t 2E7
 <A,L‚>O
-ÊA` ÔÉÐåL R¦Ä t K2F0
+Œ~€R× R¦Ä § 2E8
+¢H7<qR(
+ÊA` ÔÉÐåL R¦Ä t 2F0
 <<T3ƒS=
-ïÝƒ~ ÔÉÐåL R¦Ä t K2F1
+ïÝƒ~ ÔÉÐåL R¦Ä t 2F1
 <A, ‚)&
-T ãR R¦Ä t K2F4
+T ãR R¦Ä t 2F4
 <?(CƒO*
-“…Þ ÔÉÐåL R¦Ä t K2F5
-<>K5ƒU*
-‚M…R„ ÔÉÐåL R¦Ä t K2F7
+rçeOK ÔÉÐåL R¦Ä OK 2F6
+9B30~F
+‚M…R„ ÔÉÐåL R¦Ä t 2F7
 9?/@}SM
-‚xŠD RåRK ò K2G1
+‚xŠD RåRK ò 2G1
 ¤GFo)P
-JEäcÎN ‚¿à RåRK ò K2G2
+JEäcÎN ‚¿à RåRK ò 2G2
 ¤F3@nH
-wRaß ‚¿à R¦Ä MD K2G4
-¥E@Qm2'
-Î…ºâ ‚¿à R¦Ä å K2G9
+wRaß ‚¿à R¦Ä MD 2G4
+¤E@Qm2'
+y`—E ïOlS áB SYLkdc RåRK t 2G5
+:<A4€4+
+ìR¡M R¦Ä NH 2G8
+©J5Ae)N
+Î…ºâ ‚¿à R¦Ä å 2G9
 ¥F 3mS
-yAYS ¤¼K R¦Ä x K2GC
+yAYS ¤¼K R¦Ä x 2GC
 ¤@SClPC
-ïËÏ ‚¿à R¦Ä ¬ K2H0
+ïËÏ ‚¿à R¦Ä ¬ 2H0
 žE6CvPI
-Jc× ½ôcS SR A·ŠA ÔÉÐåL R¦Ä Õ K2H2
+Jc× ½ôcS SR A·ŠA ÔÉÐåL R¦Ä Õ 2H2
 ›BWJ{GI
-ƒ€ßE R¦Ä ™ K2H9
+¹¥eN ‘Ä ™ R¦Ä t 2H5
+9;;V}SS
+ƒ€ßE R¦Ä ™ 2H9
 <NEUQ*
-”ÎN±œE aG‹}L R¦Ä KY K2I0
+”ÎN±œE aG‹}L R¦Ä KY 2I0
 ŸC33u5T
-ƒU¸ žkR dbE åRK R¦Ä KY K2I3
+ƒU¸ žkR dbE åRK R¦Ä KY 2I3
  CBBt<8
-þ“hS R¦Ä » K2g
+þ“hS R¦Ä » 2g
 ¢8J%o!"
-‰ÄY ‚¿à R¦Ä w K2J2
+ÂKÇ“ ‚¿à R¦Ä » 2J0
+ ;Y2r5K
+‰ÄY ‚¿à R¦Ä w 2J2
 ¢=M#oD:
-ŸUg±œE ÔÉÐåL R¦Ä w K2J3
+ŸUg±œE ÔÉÐåL R¦Ä w 2J3
 ¢>Y)p5'
-§œi R¦Ä w K2J5
+§œi R¦Ä w 2J5
 ¢>SCoWU
-d`eN ‚¿à ÔÉÐåL R¦Ä ñ K2K3
-=C@YƒIY
-S‚ß ÃËD OK K2K4
+æcÎN ÔÉÐåL R¦Ä » 2J8
+¢;-o9?
+Æ_] ÔÉÐåL R¦Ä » 2J9
+ <ARr?9
+¦™ ¤¼K ÔÉÐåL R¦Ä OK 2K1
+:BEKN=
+R åRK Î{H R¦Ä Õ 2K2
+›C!@{,!
+S‚ß ÃËD OK 2K4
 ;@S?=H
-›OhïA ÔÉÐåL R¦Ä ñ K2K7
+f‰Û R¦Ä í 2K5
+D]5D·.&
+ËK ‚¿à R¦Ä ñ 2K6
+9C4P~.-
+›OhïA ÔÉÐåL R¦Ä ñ 2K7
 9C8%}DL
-¡rËL R¦Ä OK K2K9
+ìÉA ÔÉÐåL R¦Ä ñ 2K8
+:C.=K=
+¡rËL R¦Ä OK 2K9
 9AOX}F!
-æ›±œE ÔÉÐåL R¦Ä “ K2L0
+½NžŽ –H R¦Ä t 2KL
+:<AV€6=
+æ›±œE ÔÉÐåL R¦Ä “ 2L0
 ›=2=z8C
- _„eN-ŒLD²œ ‚¿à R¦Ä KY K2M0
+“žÕa ÔÉÐåL R¦Ä ™ 2L1
+:MT7D8
+ _„eN-ŒLD²œ ‚¿à R¦Ä KY 2M0
 ŸC$TuQ8
-“WaxEÜþ “WaxE ‚¿à R¦Ä ú K2M2
+¡R× S ªØ` aG‹}L R¦Ä Õ 2M1
+8E#|#,
+“WaxEÜþ “WaxE ‚¿à R¦Ä ú 2M2
 ŸA,!u-:
-G V Õì…× R¦Ä õ K2M4
+G V Õì…× R¦Ä õ 2M4
 >30w;0
-´€S W. ãÿR R¦Ä ú K2M8
+¹ä”N'S ø–K Õ¿¯_ AcODƒ… § 2M7
+¢K=Ur0;
+´€S W. ãÿR R¦Ä ú 2M8
 A.JwUS
-Õ¿T kÖ[ ÔÉÐåL R¦Ä Õ K2Õ
+Õ¿T kÖ[ ÔÉÐåL R¦Ä Õ 2Õ
 8C"${S$
-Ñ®‚ R¦Ä q K2N4
+›W‘¿D îœé R¦Ä NH 2N2
+©IA:eK$
+Ñ®‚ R¦Ä q 2N4
 §HJ)j;(
-w¾›R ÃËD Œ K2O1
+KÝ¨L R¦Ä å 2N5
+¦F TjXG
+aD’ˆ R¦Ä NJ 2N6
+§FAhG@
+w¾›R ÃËD Œ 2O1
 DEVD–VH
-`G’N R¦Ä-åRaß ÃËD Œ K2O3
+`G’N R¦Ä-åRaß ÃËD Œ 2O3
 DD@I˜8$
-´Ñ´¬“ R¦Ä Œ K2O6
+´Ñ´¬“ R¦Ä Œ 2O6
 CC$K–,O
-_h¨™i„ R¦Ä Œ K2O7
+_h¨™i„ R¦Ä Œ 2O7
 CBNU”*.
-Å[ ÔÉÐåL R¦Ä OK K2O8
+Å[ ÔÉÐåL R¦Ä OK 2O8
 :A<3€2?
-ÂY›Sáƒ ÔÉÐåL R¦Ä õ K2R0
+Âï_GeN g“™ R¦Ä ’ 2P2
+ K5/tU6
+ã•w R¦Ä § 2P4
+ŸLM$v@F
+lhR”N R¦Ä ò 2P7
+¤F!7nWN
+»Y_G W R¦Ä SC 2Q0
+£@7Jn"*
+DYc R¦Ä NV 2Q9
+CCBA”4
+ÂY›Sáƒ ÔÉÐåL R¦Ä õ 2R0
 ž=DLvD#
-€ ”ÊE …Õžl R¦Ä “ K2R1
+€ ”ÊE …Õžl R¦Ä “ 2R1
 œ;SWyEX
-j™ž~S ‚¿à ìù[ yA¡M ÃËD _ K2R2
+j™ž~S ‚¿à ìù[ yA¡M ÃËD _ 2R2
  EJSt:8
-¨fR  _„ ÃËD » K2R4
+¨fR  _„ ÃËD » 2R4
 Ÿ<D-tYC
-d ËÕ R¦Ä l K2R5
+d ËÕ R¦Ä l 2R5
 ž<<%v.<
-ÜNKè ÔÉÐåL R¦Ä “ K2R6
+ÜNKè ÔÉÐåL R¦Ä “ 2R6
 ›<W6z,!
-F•NK‰[ R¦Ä “ K2R7
+F•NK‰[ R¦Ä “ 2R7
 <O(x$K
-ÿ›DY aG‹}L R¦Ä t K2R9
+ÿ›DY aG‹}L R¦Ä t 2R9
 ::O<QV
-žkR •xH aÎÄ R¦Ä » K2RR
+žkR •xH aÎÄ R¦Ä » 2RR
 ¢9LVo*1
-Âùi R¦Ä Â K2S4
+T’À ÔÉÐåL R¦Ä Â 2S0
+FN3 –#D
+îï[ ÔÉÐåL R¦Ä Â 2S1
+FM9=˜:8
+AkR ”ºH dbE R¦Ä Š 2S2
+EI%J—O#
+´c …Õžl ÃËD § 2S3
+¢HT7r:2
+Âùi R¦Ä Â 2S4
 ELWU•!X
-´¬OÆ_ dbE R¦Ä Š K2S7
+ÂfR±œE R¦Ä Â 2S5
+EME4–!4
+ÀŠTS”N RåRK Š 2S6
+EK/K˜W0
+´¬OÆ_ dbE R¦Ä Š 2S7
 EH@L—RK
-’LÜR R¦Ä Â K2S8
+’LÜR R¦Ä Â 2S8
 EMK-”JA
-’œAå ¡RáR R¦Ä Â K2S9
+’œAå ¡RáR R¦Ä Â 2S9
 FLGQ™O5
-Ô€ïOE ÔÉÐåL R¦Ä t K2T1
+Ô€ïOE ÔÉÐåL R¦Ä t 2T1
 =@)$„D:
-W•Y ÔÉÐåL R¦Ä ‚ K2V5
+¨RÐîL ÀžˆS R¦Ä ¬ 2T2
+žEPv>2
+Þ“Ú R¦Ä t 2t
+:<U,>8
+S§^  žE R¦Ä Ù 2U0
+CI;U‘>S
+ƒ~‘ù ÔÉÐåL R¦Ä Ù 2U4
+BI)7Ž=U
+ï¶aR ¥ ‘ad ŽR±„ R¦Ä Ù 2U5
+DKY<P:
+d`€Y R¦Ä Ù 2U7
+CJ*=V$
+^O”S ¤¼K R¦Ä Ù 2U8
+CJIA‘)
+FaÕ g“™ UP¨R ºªIP { 2{
+BG'BŽ2
+W•Y ÔÉÐåL R¦Ä ‚ 2V5
 =F$„,:
-YØA ÔÉÐåL R¦Ä ‚ K2V6
+YØA ÔÉÐåL R¦Ä ‚ 2V6
 =F$-„HM
-”×“™ R¦Ä MD K2W5
+Z`G³R ±A³ RåRK ç 2î
+9I9#~63
+h ka ÃËD Â 2W1
+EM(E–Q)
+C€±EW RåRK MD 2W2
+¦E:k!
+SÂ¾[ R¦Ä Â 2W3
+FLR0˜-7
+”×“™ R¦Ä MD 2W5
 ¦DANk"4
-d. ”×'S ‚¿à aG‹}L R¦Ä MD K2W6
+d. ”×'S ‚¿à aG‹}L R¦Ä MD 2W6
 ¦D0Uj?
-ƒ~²œ Ðà ÔÉÐåL R¦Ä ç K2Y4
+D•ÿ R¦Ä ç 2Y1
+›H1{7
+ƒ~²œ Ðà ÔÉÐåL R¦Ä ç 2Y4
 8H5-|C$
-_wœS ÔÉÐåL R¦Ä ñ K30K
+E·EKA ¤¼K R¦Ä í 2Z2
+E_(?´+.
+Eî ¤¼K R¦Ä í 2Z3
+E^ =²QM
+“ÿ±EW R¦Ä t 30F
+:?%VQ
+_wœS ÔÉÐåL R¦Ä ñ 30K
 <CT7‚=R
-¶û‡ ›d R¦Ä NJ K31E
+•LPH M ï¨ R¦Ä õ 30M
+@E>x4A
+_fR ‚¿à R¦Ä å 31D
+¤F1RmLO
+¶û‡ ›d R¦Ä NJ 31E
 §EEUh0:
-ÛN±œE ÔÉÐåL R¦Ä  K32A
+ÛN±œE ÔÉÐåL R¦Ä  32A
 ›A#+{7E
-dEk¾±œE R¦Ä ÷ K32S
+dEk¾±œE R¦Ä ÷ 32S
 CL=<!)
-³›î ÔÉÐåL R¦Ä l K33J
+FR±EW R¦Ä SC 33A
+¢A'8p%2
+JÍŸ¾KI R¦Ä § 33C
+ I"Vt#G
+³›î ÔÉÐåL R¦Ä l 33J
 Ÿ=!'sR%
-K_S€Y ÔÉÐåL R¦Ä ñ K33K
+K_S€Y ÔÉÐåL R¦Ä ñ 33K
 ;CT>6)
-ÂfR îœé ÔÉÐåL R¦Ä õ K33M
+ÂfR îœé ÔÉÐåL R¦Ä õ 33M
 @(wG(
-h“Âa RåRK h K33N
+h“Âa RåRK h 33N
 ¦E+%iB 
-yOkeN ª_—Y ‚¿à R¦Ä t K33R
+yOkeN ª_—Y ‚¿à R¦Ä t 33R
 9=#$}'Q
- U ÃËD Â K33S
+ U ÃËD Â 33S
 EM%6”56
-ÓT´ êë R¦Ä { K33U
+ÓT´ êë R¦Ä { 33U
 AFU"‹5:
-ÂLhN J–ñ[ ‚¿à R¦Ä ‚ K33V
+ÂLhN J–ñ[ ‚¿à R¦Ä ‚ 33V
 ?FKˆ..
-ŒÈœ ÔÉÐåL R¦Ä Õ K34M
+…žœb R¦Ä § 34G
+¢GX<qU=
+ŒÈœ ÔÉÐåL R¦Ä Õ 34M
 B;'xW
-¡œâTS±œE ÔÉÐåL R¦Ä t K34R
+¡œâTS±œE ÔÉÐåL R¦Ä t 34R
 :;56~W4
-¿‹N ‚¿à, ªOY ïËeN ÃËD SC K35A
+YUã R¦Ä § 34U
+¡JP2s7R
+¿‹N ‚¿à, ªOY ïËeN ÃËD SC 35A
 ¢@G+oD:
-åD¸Ý ÃËD § K35D
+²œS R¦Ä § 35C
+¡I%Hs<1
+åD¸Ý ÃËD § 35D
 ¡H=RsO<
-ÂS‚ dbE R¦Ä Š K35S
+ŒRžA³ “› R¦Ä § 35L
+¢H9Rr $
+ÂS‚ dbE R¦Ä Š 35S
 EKA4–F8
-ÿq ‚¿à R¦Ä ñ K36K
+ªIzE-–E ÃËD t 35X
+:?-&?*
+ÿq ‚¿à R¦Ä ñ 36K
 <CX(ƒ-0
-¡PPY ŒÈ R¦Ä Œ K36S
+¡PPY ŒÈ R¦Ä Œ 36S
 EGM9™52
-Ô™AY ÔÉÐåL R¦Ä t K37F
+Ô™AY ÔÉÐåL R¦Ä t 37F
 ;?:#A(
-ÅGGS R¦Ä OK K37K
-:?U@/M
-Œ‰‚ ƒ~ IZD ‚¿à R¦Ä  K37T
+¹ÖcS±œE …Õžl R¦Ä Õ 37M
+B <x'
+wRžÎN ÛM a¤¶[l RåRK ™ 37N
+=M:Yƒ6>
+‘Ä ¨~ R¦Ä ÷ 37S
+@N0ˆ:U
+Œ‰‚ ƒ~ IZD ‚¿à R¦Ä  37T
 œB'Rz&F
-Aå¹E ÔÉÐåL R¦Ä › K37V
+Aå¹E ÔÉÐåL R¦Ä › 37V
 <F2<T:
-Þ€M RåRK _C R¦Ä ò K38D
+Œ_ ÃËD § 38C
+¡IBs;A
+Þ€M RåRK _C R¦Ä ò 38D
 ¤FVSnQJ
-j§ˆÂY dU~é R¦Ä SC K38J
+²œc R¦Ä ò 38I
+¢F#:qG4
+j§ˆÂY dU~é R¦Ä SC 38J
 ¤?IIm<X
-hc ŸD³ Ðà ‚¿à R¦Ä ÷ K38S
+LUŒS R¦Ä ñ 38K
+;E!H€=A
+SMYÖA R¦Ä h 38N
+¦E0+iA 
+hc ŸD³ Ðà ‚¿à R¦Ä ÷ 38S
 CL50ŽKX
-ÂY› W[hR“™ R¦Ä { K38U
+ÂY› W[hR“™ R¦Ä { 38U
 AD3KAL
- _„eN R¦Ä NJ K39N
+LY™i R¦Ä Â 38W
+FNW3˜9;
+AVOŒ R¦Ä § 39G
+£IPpF(
+¦Õ} “ÿ R¦Ä ñ 39K
+9DG=}G6
+ _„eN R¦Ä NJ 39N
 §F5WhE>
-›W ¯ZE²œ ÔÉÐåL R¦Ä ú K3A2
+dƒM ÃËD Â 39P
+FL?˜.
+»Y_' B R¦Ä t 39R
+9;>.}78
+ªIPP ¤¼K R¦Ä § 39T
+¢I!Sr;3
+»Y_G-A-•xH R¦Ä § 39Z
+ I$0t%7
+›W ¯ZE²œ ÔÉÐåL R¦Ä ú 3A2
 ¡B6>q?7
-y¼¾áƒ EXEÒk R¦Ä x K3A4
+y¼¾áƒ EXEÒk R¦Ä x 3A4
 ¤AV=mG&
-E{AW ÔÉÐåL R¦Ä l K3A7
+»Y_G M •xH R¦Ä NV 3A5
+CDBG•$
+E{AW ÔÉÐåL R¦Ä l 3A7
 ž>O+uQT
-D× ãY R¦Ä í K3í
+‰ˆeN ÔÉÐåL R¦Ä SD 3A9
+:J5A%6
+D× ãY R¦Ä í 3í
 HY'R¨;4
-AUG¥¯ ÔÉÐåL R¦Ä ñ K3AU
+AUG¥¯ ÔÉÐåL R¦Ä ñ 3AU
 :CF0"F
-Î{HBžD³ ÔÉÐåL R¦Ä ” K3B0
+Î{HBžD³ ÔÉÐåL R¦Ä ” 3B0
 ©H$!f 0
-y¼N±œE ÔÉÐåL R¦Ä … K3B1
+y¼N±œE ÔÉÐåL R¦Ä … 3B1
 ªK9Mc?$
-Ž–O®T RÃËD … K3B4
+dc‰ˆ R¦Ä ” 3B3
+©H7?eM@
+Ž–O®T RÃËD … 3B4
 ©I&AdL7
-T’T´ËL R¦Ä … K3B5
+T’T´ËL R¦Ä … 3B5
 ªJ)2d+X
-J–K ãºeW R¦Ä § K3BS
-¢IEMr-=
-ŒLkÄ[ EXEÒk RåRK q K3C8
-¨FTTfM=
-“ÿ _ ^E ÅœS R¦Ä ¬ K3~
+ïÁY –aS R¦Ä Â 3B8
+FM"+˜4.
+§ïAÂKA æŸTS CLUB R¦Ä _ 3C1
+ GE7t #
+“ÿ _ ^E ÅœS R¦Ä ¬ 3~
 ŸH*6v15
-JÝ‡ C€…S ÔÉÐåL R¦Ä § K3CM
+JÝ‡ C€…S ÔÉÐåL R¦Ä § 3CM
 ¢I>OqSJ
-ŒøE ¿‹N R¦Ä ’ K3Ò
+ŒøE ¿‹N R¦Ä ’ 3Ò
 L)Ey,M
-ÚWÑN R¦Ä Õ K3DW
+¤I±TZ ÔÉÐåL R¦Ä ’ 3D1
+ŸK*Qv"6
+EPH•IM-GIB•L¯R R¦Ä ’ 3D2
+ K&%u)'
+ÛLeN R¦Ä § 3Û
+¢I!'qN0
+ÚWÑN R¦Ä Õ 3DW
 ›C+4{,T
-§ÝI ƒÄS ‚¿à R¦Ä t K3E0
+§ÝI ƒÄS ‚¿à R¦Ä t 3E0
 <AHP‚B)
-ÐS‚ ÔÉÐåL R¦Ä t K3F2
+ [³R BƒS •xH R¦Ä t 3E7
+=B+(„$,
+rY“› R¦Ä _ 3EV
+ŸDHuAG
+EX„L­Š ÀžˆS …Õžl R¦Ä Õ 3EX
+8E2,|)R
+ÐS‚ ÔÉÐåL R¦Ä t 3F2
 ;>6T€YO
-C E 'ÌdY' ’œçõ R¦Ä “ K3F3
+C E 'ÌdY' ’œçõ R¦Ä “ 3F3
 8>"7{KV
-±±` R¦Ä “ K3F4
+±±` R¦Ä “ 3F4
 8>QG|C
-ÛN E ž´DS ÔÉÐåL R¦Ä t K3F6
+‘ad Åœ R¦Ä § 3F5
+¡HTJrF>
+ÛN E ž´DS ÔÉÐåL R¦Ä t 3F6
 <@E‚.U
-ê›S …Õžl R¦Ä OK K3F7
+ê›S …Õžl R¦Ä OK 3F7
 9AN7~71
-§›|A ’Ž›R ÃËD t K3F9
+§›|A ’Ž›R ÃËD t 3F9
 9>FB}<E
-FAÇKeN ÔÉÐåL R¦Ä SD K3FU
+F•NK‰N »Y_G ÃËD _ 3FK
+ E7At!<
+FAÇKeN ÔÉÐåL R¦Ä SD 3FU
 ;KO$K
-cè ‚¿à R¦Ä å K3G1
+cè ‚¿à R¦Ä å 3G1
 ¥H EmQ,
-yYûA ÔÉÐåL R¦Ä - …L ’Lÿ¾ ÃËD ô K3G2
+yYûA ÔÉÐåL R¦Ä - …L ’Lÿ¾ ÃËD ô 3G2
 9N/B}C@
-ÂDSWŠ^ ÔÉÐåL R¦Ä ò K3G3
+ÂDSWŠ^ ÔÉÐåL R¦Ä ò 3G3
 £G)oK5
-®H“™ ‚¿à R¦Ä ò K3G4
+®H“™ ‚¿à R¦Ä ò 3G4
 £FT)p-2
-ÛWÎN MY R ÃËD WV K3G5
+ÛWÎN MY R ÃËD WV 3G5
 ¤E8CmF=
-ªI Ðà R¦Ä ò K3G6
+ªI Ðà R¦Ä ò 3G6
 ¤FT4o
-y`D ¡kN …Õžl RåRK § K3GM
+³N-RåRK ¬ 3G8
+G85x$B
+Üšc FM ïÑ R¦Ä å 3G9
+¤FQ'mX;
+y`D ¡kN …Õžl RåRK § 3GM
  I  t)T
-¶d K`ÞS Ðà R¦Ä Õ K3GV
+¶d K`ÞS Ðà R¦Ä Õ 3GV
 8EU|*U
-ÅœSáƒ ÔÉÐåL R¦Ä ™ K3H4
+ÅœSáƒ ÔÉÐåL R¦Ä ™ 3H4
 :M3@!C
-¹ãÄ rY •xH R¦Ä _ K3¹
+cè R åRK ¬ 3H5
+GFKx"I
+¹ãÄ rY •xH R¦Ä _ 3¹
 ŸG?-u-K
-”ÎN ‚¿à R¦Ä WV K3I2
+”ÎN ‚¿à R¦Ä WV 3I2
 £DTSp#U
-rY K_G R¦Ä _ K3I3
+rY K_G R¦Ä _ 3I3
 ŸE>Pu4I
-ž´WsD ÔÉÐåL R¦Ä WV K3I4
+ž´WsD ÔÉÐåL R¦Ä WV 3I4
 ¤D-<nE!
-ÛYeN-PÅœIPSÜþ R¦Ä ò K3I7
+ÛYeN-PÅœIPSÜþ R¦Ä ò 3I7
 ¡ETNr6
-¡ÈeN ‚¿à R¦Ä SC K3J0
+¡ÈeN ‚¿à R¦Ä SC 3J0
 £>QYo"R
-žD³“™-C“Uh h` R¦Ä SC K3J1
+žD³“™-C“Uh h` R¦Ä SC 3J1
 £>;@nY>
-y¼› ‚¿à aG‹}L R¦Ä w K3J7
-¡?ASq&/
-FaE”N ÃËD ñ K3JC
+Û±S ÃËD w 3J6
+¢<MQpE
+Yb‡ „c ÔÉÐåL R¦Ä ñ 3JA
+9CQ/}JS
+FaE”N ÃËD ñ 3JC
 :E F~PF
-SY•ÒŽ ¡§LeN ‚¿à ÔÉÐåL R¦Ä ñ K3K3
+SY•ÒŽ ¡§LeN ‚¿à ÔÉÐåL R¦Ä ñ 3K3
 =CYPƒJT
-áÄH ÃËD ñ K3K4
+áÄH ÃËD ñ 3K4
 <C09‚:A
-d ŸUg …ªO-¶d R¦Ä/ïAýR ÃËD ¬ K3K6
-DIXwN6
-”RK ¹D …Õžl R¦Ä ñ K3K7
+”RK ¹D …Õžl R¦Ä ñ 3K7
 <D97ƒ3)
-‚”xj ‚¿à R¦Ä ñ K3K8
+‚”xj ‚¿à R¦Ä ñ 3K8
 ;C+G1Q
-rY •xH R¦Ä NV K3L2
+K`Kí¼ R¦Ä ¬ 3KK
+ŸG#MuTA
+HF džP R¦Ä ñ 3ñ
+<C8(‚.2
+rY •xH R¦Ä NV 3L2
 BAMI‘CC
-‰T´ÃËD ÔÉÐåL R¦Ä ¬ K3LF
+»Y_G M •xH R¦Ä § 3L7
+£JJ0q4M
+‰T´ÃËD ÔÉÐåL R¦Ä ¬ 3LF
 E'KwF;
-“FAYâf ÔÉÐåL R¦Ä ú K3M7
+wd[S R¦Ä  3M0
+›B2Uz?8
+Õ[eWN R¦Ä l 3M5
+Ÿ@JPt9G
+“FAYâf ÔÉÐåL R¦Ä ú 3M7
  B=$t!<
-£ÄH æ~iS R¦Ä l K3M8
+£ÄH æ~iS R¦Ä l 3M8
 ž?5*v6
-ÂRaN ÔÉÐåL R¦Ä  K3M9
+ÂRaN ÔÉÐåL R¦Ä  3M9
 ›??Cz#%
-Õ¿T ¡W€Y AUX¬ç× R¦Ä ¬ K3MY
+Õ¿T ¡W€Y AUX¬ç× R¦Ä ¬ 3MY
 žFMIwBN
-|D BžD³ R¦Ä NJ K3N6
+›WeN R¦Ä NJ 3N5
+§GDhK=
+|D BžD³ R¦Ä NJ 3N6
 §F1Nh2N
-G¥› R¦Ä Œ K3O1
+”ëO…N ‚¿à R¦Ä ô 3N8
+9M-G}UN
+£ÄH O”¡ R¦Ä › 3£
+9G4$~3
+}¦€[ R¦Ä § 3NP
+¢H(-r-A
+G¥› R¦Ä Œ 3O1
 CC-L–WM
-P·„œ ÔÉÐåL - dEkN E. ïEP¡ù ÃËD OK K3O3
+P·„œ ÔÉÐåL - dEkN E. ïEP¡ù ÃËD OK 3O3
 :@Y"4X
-ÞYa ÔÉÐåL R¦Ä OK K3O4
+ÞYa ÔÉÐåL R¦Ä OK 3O4
 ;A(!E:
-y`D “ÿ aG‹}L R¦Ä OK K3O9
+ÂLfº ÔÉÐåL R¦Ä OK 3O5
+;@4'€65
+¡RžS •xH R¦Ä Œ 3O8
+CB,R–,0
+y`D “ÿ aG‹}L R¦Ä OK 3O9
 8B@E|QI
-Õß ÔÉÐåL R¦Ä ™ K3P3
+vGGS rYåT´ R¦Ä OK 3OK
+:AEC'
+Õß ÔÉÐåL R¦Ä ™ 3P3
 =L3A„15
-€ yOS …Õžl R¦Ä “ K3R2
+§} R¦Ä NV 3Q0
+CD5”$"
+€ yOS …Õžl R¦Ä “ 3R2
 ›<'Hz:T
-¡Ä R¦Ä “ K3R4
-8=>H{;)
-JiÉˆS R¦Ä “ K3R7
+¡Ä R¦Ä “ 3R4
+›=>H{;)
+JiÉˆS R¦Ä “ 3R7
 ›<,@zF6
-“ÿÂY RåRK t K3R9
+S‚ßSÜþ R¦Ä _ 3R8
+ DE8sM7
+“ÿÂY RåRK t 3R9
 :<39YF
-ƒS‚MÕN ‚¾cî[ R¦Ä § K3RC
+ƒS‚MÕN ‚¾cî[ R¦Ä § 3RC
 ¢J:<r@
-¬‰£g îœé R¦Ä Š K3S4
+SÂ¾ ÃËD … 3S2
+ªJ<Qd66
+¬‰£g îœé R¦Ä Š 3S4
 EH$+™FU
-y`TS å« R¦Ä Š K3S8
+S´Iäc –aS R¦Ä § 3S5
+¢I 'r8&
+eÿfE dbE R¦Ä Š 3S6
+EI+7˜7.
+›¡€M ãY dbE R¦Ä Š 3S7
+FKGT™UN
+y`TS å« R¦Ä Š 3S8
 EH<B™5/
-‚™[ dbE åÇ_G ÃËD Š K3S9
+‚™[ dbE åÇ_G ÃËD Š 3S9
 EK,N–'X
-áY„±œE ÔÉÐåL R¦Ä ’ K3T3
+„ÛR §œS R¦Ä t 3T0
+:?P3~NB
+W|ý R åRK t 3T2
+9;:N}1D
+áY„±œE ÔÉÐåL R¦Ä ’ 3T3
 œK Dz+
-FAYâf aG‹}L R „c R¦Ä t K3T5
+fš_ R¦Ä í 3T4
+G]%;¬=#
+FAYâf aG‹}L R „c R¦Ä t 3T5
 :;T;~W
-Jc× à€R …Õžl R¦Ä § K3ª
+C“RK R¦Ä t 3T6
+:?&/N
+§DD€ ã« g“™ R¦Ä ò 3T7
+£GG1pN;
+’LDŒT Œq[ R¦Ä t 3T8
+:=FJ3L
+vG ™ •xH dbE åRK R¦Ä t 3T9
+=;:.…V+
+dAäŠD ÔÉÐåL R¦Ä ñ 3¯
+;CW@€DR
+l …YcS R¦Ä § 3f
+¢H<qV3
+Jc× à€R …Õžl R¦Ä § 3ª
  GP't+=
-áW”N ÃËD ÷ K3U3
+íƒ±œE R¦Ä t 3t
+:?5<31
+ÔRPHY ¹T ÀžˆS R¦Ä Ù 3U0
+CH-‘2/
+ÂRaN ¥FS R¦Ä Ù 3U1
+DK."‘FY
+êëÎN ¤¼K R¦Ä Ù 3U2
+DJTJ‘;&
+áW”N ÃËD ÷ 3U3
 CL')ŽR#
-Þ_T “Ba §«‹N R¦Ä ÷ K3U4
+Þ_T “Ba §«‹N R¦Ä ÷ 3U4
 @KB6ˆ.:
-xH”RK R¦Ä ÷ K3U7
+AUG¥¯ R¦Ä ÷ 3U5
+CM9NŽ4N
+xH”RK R¦Ä ÷ 3U7
 CM:QŽR-
-vG Þ™Y R¦Ä ÷ K3U8
+vG Þ™Y R¦Ä ÷ 3U8
 BN'NŒ$W
-Òdc dbE åRK R¦Ä SD K3V0
+áÇhR R¦Ä ÷ 3U9
+CL*HŽ$4
+Òdc dbE åRK R¦Ä SD 3V0
 >II<…3
-y`D ‚Ç¼ ÛM R¦Ä Â K3W7
+ƒY Oßi …Õžl RÃËD Õ 3VS
+›D7FzR=
+P{ _ ãY R¦Ä ò 3W2
+£GD*pOH
+ÿÕRR RåRK MD 3W3
+¦DU$j3;
+…S ÃËD R¦Ä Â 3W5
+FN=M—K;
+øÁiáƒ R¦Ä x 3W6
+¤@>AlLG
+y`D ‚Ç¼ ÛM R¦Ä Â 3W7
 EMU1•"Y
-E·EKA ÔÉÐåL R¦Ä SD K3W8
+E·EKA ÔÉÐåL R¦Ä SD 3W8
 <KN DD
-³Š³ L S‚ß ÔÉÐåL R¦Ä ç K3Y2
+§DD€ ã«-¶d ¦_T R¦Ä ò 3W9
+£GGFpMN
+£ÄH ã« g“™ R¦Ä ò 3X5
+£GI#pO.
+Âœ “ÿ ÔÉÐåL R¦Ä ç 3Y0
+8H-K}#9
+³Š³ L S‚ß ÔÉÐåL R¦Ä ç 3Y2
 œHY$yM8
-’cŽT ”ÎN ‚¿à R¦Ä ç K3Y3
+’cŽT ”ÎN ‚¿à R¦Ä ç 3Y3
 8G3L|.
-îœE R¦Ä ð K40G
+WsDv› ÔÉÐåL R¦Ä ç 3Y4
+9GJ(}G
+gÍË ÔÉÐåL R¦Ä SD 3Y7
+=K55ƒ8.
+ýbjR žkR R¦Ä í 3Z1
+>^OTÄ%U
+ÂfRV‰â ÔÉÐåL R¦Ä § 40C
+ H*t-
+^aE “ÿS ÔÉÐåL R¦Ä ’ 40D
+žKM7w%.
+îœE R¦Ä ð 40G
 AAE Ž&S
-¨R×-‘€Y R¦Ä » K40J
-¡<"'q@P
-”É“ R¦Ä { K40U
+aD dEÂÄ RÃËD ò 40I
+¡E<1r%1
+”É“ R¦Ä { 40U
 AFY(‹FG
-»OYÛÛ ÔÉÐåL R¦Ä t K41F
+ŒLK_S ÃËD § 41C
+¡HG<sDR
+»OYÛÛ ÔÉÐåL R¦Ä t 41F
 <@&ƒ1N
-B•„±œE R¦Ä ò K41N
+¿Ikº—Y RåRK § 41G
+¢HP7r:K
+B•„±œE R¦Ä ò 41N
 ¤G*InX+
-”I-EPH•IM R¦Ä { K41U
+”I-EPH•IM R¦Ä { 41U
 AE1KBT
-…Lá·› ÔÉÐåL êë E §œc ÃËD  K42A
+…Lá·› ÔÉÐåL êë E §œc ÃËD  42A
 œB".yON
-åRR R¦Ä ò K42I
+ìODÀ¼D R¦Ä µ 42B
+¨G8Lf97
+°—E CŸUD R¦Ä § 42C
+¡I?AsL9
+åRR R¦Ä ò 42I
 £F7pK
-ÿYd[E jI¸TS R¦Ä » K42J
+ÿYd[E jI¸TS R¦Ä » 42J
 ¢;PGp Q
-^AYc …Õžl R¦Ä Õ K42M
+^AYc …Õžl R¦Ä Õ 42M
 œB=2y@1
-Õþ` ‚¿à R¦Ä { K42U
+Õþ` ‚¿à R¦Ä { 42U
 BG&VL
-ê›S R¦Ä › K42V
+ê›S R¦Ä › 42V
 =F!;ƒ>O
-Õì…× ‚¿à R¦Ä x K43A
+Õì…× ‚¿à R¦Ä x 43A
 ¤A5!mM8
-høOg »I¸T džP … K43B
+høOg »I¸T džP … 43B
 ªJIAaY9
-Oh«A ÔÉÐåL R¦Ä Â K43D
+Oh«A ÔÉÐåL R¦Ä Â 43D
 EM2Q”FC
-Ÿ— R¦Ä ’ K44C
+œE±œE R¦Ä § 43G
+¢H(Bq>K
+”ž[ ÔÉÐåL R¦Ä ñ 43K
+:D2-~Y<
+£Ä¹… ÔÉÐåL R¦Ä ô 43Y
+›MS4|-B
+ƒœE RÃËD ð 44A
+A>=$GS
+´€S A. ´®E JR. …Õžl ÃËD … 44B
+ªK(Ec,G
+Ÿ— R¦Ä ’ 44C
 žH;RvX!
-rY –aS R¦Ä q K44N
+TZ R¦Ä § 44G
+¢GQ2qR-
+fNK¬€R “ÿ RåRK OK 44M
+8AH0|V'
+rY –aS R¦Ä q 44N
 ¨GH9gJ/
-Þ‰} G¿ÉÎN R¦Ä { K44U
+¹r_S ÃËD Â 44T
+FLY?˜OG
+Þ‰} G¿ÉÎN R¦Ä { 44U
 AEKP/
-Bž¸eN R¦Ä § K45G
+Bž¸eN R¦Ä § 45G
 ¢H@)qLI
-§ü¶¦‰S Ðà ‚¿à R¦Ä ñ K45K
+§ü¶¦‰S Ðà ‚¿à R¦Ä ñ 45K
 :E#GI,
-¡W^Š› ÃËD t K45R
+¡W^Š› ÃËD t 45R
 8<2)|-9
-ŒRžˆeN ÔÉÐåL R¦Ä ™ K46D
+­LkR “ÿ F S džP Š 45S
+EI$F—#D
+ŒRžˆeN ÔÉÐåL R¦Ä ™ 46D
 ;M9"'"
-læ› R¦Ä WY K46U
+rY åRK R¦Ä q 46N
+¨GY#gP(
+læ› R¦Ä WY 46U
 BI(U 1
-´cOÿE ‚¿à aG‹}L R¦Ä w K47A
-¡@0Dr78
-Õ¿DžD³ ÔÉÐåL R¦Ä ñ K47K
+”Y‡ R¦Ä § 47G
+¡I,9rRN
+Õ¿DžD³ ÔÉÐåL R¦Ä ñ 47K
 :D*?<(
-„•L JcŽY aG‹}L R¦Ä NJ K47N
+„•L JcŽY aG‹}L R¦Ä NJ 47N
 §F=:hAT
-ÒÄg ÔÉÐåL R¦Ä › K47V
+ÒÄg ÔÉÐåL R¦Ä › 47V
 <FD6‚::
-‚´•N R¦Ä w K48A
+¨‰ŒN •æDS ÔÉ-LY['S ÃËD ô 47Y
+9LD<~$.
+‚´•N R¦Ä w 48A
 ¡>5Xq.?
-C“a ÔÉÐåL R¦Ä § K48D
+C“a ÔÉÐåL R¦Ä § 48D
 ¢IP"rJ7
-B•XeN ‚¿à R¦Ä WV K48I
+wîwN ÃËD § 48G
+£I$*pS7
+B•XeN ‚¿à R¦Ä WV 48I
 ¤DG+nE$
-›« Ðà ÔÉÐåL R¦Ä ñ K48K
+›« Ðà ÔÉÐåL R¦Ä ñ 48K
 <D:6T@
-¡R€M R¦Ä ÷ K48S
+ƒ~Y Åœ ÇªlI¸T¦Ä å 48P
+§G&Ui.=
+¡R€M R¦Ä ÷ 48S
 AN?XŠL5
-G¬…R ‚¿à R¦Ä w K49A
+y¶fR y¼N žkR _fþl–C À–E¦Ä WY 48U
+AG9;‹;6
+R¦Ä ”}fE R¦Ä » 48X
+¡9D?p=-
+æ›Y æ›¤¼K áùc R¦Ä ô 48Y
+9NYY}XW
+G¬…R ‚¿à R¦Ä w 49A
 ¡@CFr=<
-d·Gg ÔÉÐåL R¦Ä SD K49B
+d·Gg ÔÉÐåL R¦Ä SD 49B
 >J7#…4<
-al ‚¿à R¦Ä t K49R
+ŒÈ “ÿ R¦Ä ’ 49C
+ŸH=Fv'4
+•NK_ R¦Ä t 49F
+<=+EƒW)
+²™ îœé R¦Ä § 49G
+¡H@JrT>
+£R’´ R¦Ä ñ 49K
+:C9*P$
+LUFÿR R¦Ä q 49N
+¨FO;fK!
+al ‚¿à R¦Ä t 49R
 ;;JJKE
-´E…HUE± îœé R¦Ä Œ K49X
+ãBB R¦Ä ÷ 49S
+DNPH7C
+ïOï[I ÔÉÐåL R¦Ä WY 49U
+@I-#Š%.
+´E…HUE± îœé R¦Ä Œ 49X
 A@=J7U
-R× Åœ R¦Ä w K4A0
-¡?>&r(K
-¦LK ‚¿à R¦Ä- ‚ÖËI¥ ÕŠE ÃËD w K4A4
+b”{LUí R¦Ä í 4A2
+@ZRÀ.5
+¦LK ‚¿à R¦Ä- ‚ÖËI¥ ÕŠE ÃËD w 4A4
  @%s&M
-Ž] ‚¿à R¦Ä  K4A5
+Ž] ‚¿à R¦Ä  4A5
 ›ASOzE>
-S‚ßSáƒ ÔÉÐåL WŠD ÃËD l K4A6
+S‚ßSáƒ ÔÉÐåL WŠD ÃËD l 4A6
  @G1t3
-b“A À¼DÂY R¦Ä w K4A7
-¡?56r1R
-gœ ÃËD l K4A9
+gœ ÃËD l 4A9
  @:7sI/
-‚™cOw ÔÉÐåL R¦Ä q K4B6
+‰kˆsD ŒÈ R¦Ä í 4í
+E_:²E*
+Î{H lãq R¦Ä q 4B0
+¨H?EgP 
+Ó`‡Üþ R¦Ä q 4B1
+¨HK<h%X
+‚™cOw ÔÉÐåL R¦Ä q 4B6
 ¨IRDg6M
-S´ƒ[ “ÿ R¦Ä q K4B7
+S´ƒ[ “ÿ R¦Ä q 4B7
 ¨IQ:gJ8
-ƒÄÎN ÃËD µ K4B8
+ƒÄÎN ÃËD µ 4B8
 ¨GG7fQS
-lvA ÔÉÐåL R¦Ä ç K4C8
+­õÜ× R¦Ä µ 4B9
+¨GTWfLD
+ÂLÿR/ƒ² ÂfRŸO R¦Ä _ 4C2
+¡G7RrXT
+GIäŠD ÃËD NH 4C4
+©JSe;X
+–K€Y ÔÉÐåL R¦Ä ç 4C7
+›H>O{ 
+lvA ÔÉÐåL R¦Ä ç 4C8
 ›FYLzKV
-Í•õ ÔÉÐåL R¦Ä § K4D0
+Í•õ ÔÉÐåL R¦Ä § 4D0
 ¡HL=rJ)
-Ë€™lE ÔÉÐåL R¦Ä ™ K4E7
+¹OÚO …ÁÑS R¦Ä Ù 4D2
+CK!1?A
+FÇ€R R¦Ä ç 4D8
+8I2}'>
+l” ÔÉÐåL R¦Ä › 4D9
+;F$J2M
+Ë€™lE ÔÉÐåL R¦Ä ™ 4E7
 ;LX€<U
-å£“ ‚¿à ï¨ ÃËD t K4F2
+ž´DeN R¦Ä ™ 4E8
+=LSK„30
+²d¦Ä R¦Ä / ÿYd[E RåRK OK 4F1
+9B+2~2L
+å£“ ‚¿à ï¨ ÃËD t 4F2
 8>(@|/V
-KIZc ÃËD  K4F7
+KIZc ÃËD  4F7
 ›?N,{3J
-dEPj¾ OU–Å¯ ‚¿à R¦Ä  K4F8
+dEPj¾ OU–Å¯ ‚¿à R¦Ä  4F8
 ›?8B{!-
-“Õ·E ƒß ÔÉÐåL R¦Ä ™ K4F9
+“Õ·E ƒß ÔÉÐåL R¦Ä ™ 4F9
 ;L2P€.T
-YO¿GdÑN ËŽR …ªO R¦Ä ò K4G4
+y¼N±œE ÔÉÐåL R¦Ä å 4G1
+¤G8Nn5;
+¡m·G _C R¦Ä q 4G2
+¥HH!lTS
+§œc R¦Ä ò 4G3
+¤FXTo >
+YO¿GdÑN ËŽR …ªO R¦Ä ò 4G4
 ¤FWHnFD
-ÕNƒE ‚¿à R¦Ä ò K4G5
+ÕNƒE ‚¿à R¦Ä ò 4G5
 £ELJo$(
-¹ÖËL ÔÉÐåL R¦Ä q K4G6
-¦H4VkFV
-‚LØvA R¦Ä ò K4G8
+FRÕ ÔÉÐåL R¦Ä F•NK”N ÃËD WV 4G7
+¤E8Tn(
+‚LØvA R¦Ä ò 4G8
 £G1&oWC
-K£X ‚¿à R¦Ä ò K4I3
+K£X ‚¿à R¦Ä ò 4I3
 £F1Ip=8
-P{}M ‚¿à R¦Ä _ K4I7
- ECWtNP
-ÕRƒW ‚¿à R¦Ä ò K4I9
+ÕRƒW ‚¿à R¦Ä ò 4I9
 ¢F=:pQ
-B•€Y ‚¿à R¦Ä w K4J1
+B•€Y ‚¿à R¦Ä w 4J1
 ¢=*9oT3
-Rži ‚¿à R¦Ä w K4J2
+Rži ‚¿à R¦Ä w 4J2
 ¡=*Kq+A
-Æ—”N BƒOñ ‚¿à R¦Ä w K4J5
+Æ—”N BƒOñ ‚¿à R¦Ä w 4J5
 ¡<N3qA)
-d ”×S R¦Ä w K4J6
+d ”×S R¦Ä w 4J6
 ¢<K)o?>
-ªE{€N ‚¿à R¦Ä w K4J8
+ªE{€N ‚¿à R¦Ä w 4J8
 ¢>5.p?O
-€X_GeN ÔÉÐåL R¦Ä Õ K4K3
-8E*B{UC
-øsMÃËD ÔÉÐåL R¦Ä ç K4K6
+¨Dƒ ãY R¦Ä í 4K0
+CYMO¸%N
+OUZ_Kè R¦Ä í 4K5
+DWV>¶9R
+øsMÃËD ÔÉÐåL R¦Ä ç 4K6
 œFIVz7H
-ŒRƒœ ‚¿à R¦Ä  K4M1
+ÂLZ R¦Ä ñ 4ñ
+;C I€@+
+“ÿ `N RÂY ‡¯fS R¦Ä § 4M0
+¡JGLsTQ
+ŒRƒœ ‚¿à R¦Ä  4M1
 ›B4S{C;
-á[E±œE ÔÉÐåL R¦Ä  K4M2
+á[E±œE ÔÉÐåL R¦Ä  4M2
 8A&X{QO
-ŒR‰S€ ÔÉÐåL R¦Ä  K4M3
+ŒR‰S€ ÔÉÐåL R¦Ä  4M3
 œ@N<yHJ
-Ì«ËL±œE ŸwN ‚¿à R¦Ä KY K4M7
+ïÁY “WN ÃËD § 4M4
+¢I%Ir4S
+hRÕß ÔÉÐåL R¦Ä  4M5
+œ?;/y8?
+Ì«ËL±œE ŸwN ‚¿à R¦Ä KY 4M7
 ŸBMYtNE
-‚Ö_G ÔÉÐåL R¦Ä  K4M9
+C“a™[ ÔÉÐåL R¦Ä  4M8
+œ@DSy5F
+‚Ö_G ÔÉÐåL R¦Ä  4M9
 B6-xDR
-y¼nsD “ÿ R¦Ä NJ K4N1
-§G%Hh2N
-˜ÒÄN ‚¿à aG‹}L R¦Ä OK K4O4
-8?T@|Q@
-´cOÿE ÔÉÐåL R¦Ä OK K4O5
-;BM/€3=
-»`DaAU ÔÉÐåL R¦Ä SD K4P3
-9J,~AA
-I H ã« JR …Õžl R¦Ä õ K4R1
-=Vw:W
-J–ñ[ ÔÉÐåL R¦Ä l K4R3
-ž=:,uSK
-H L ÎüY ŒœA¡N R¦Ä l K4R4
-ž<9DuRC
-”êR G¬Ä ÃËD R¦Ä ’ K4R5
-LM1xK=
-E¿¢E R¦Ä “ K4R7
-›<9Yz78
-ÛUPÅN g“™ R¦Ä l K4R9
-ž<-Dv%E
-ìLD –H ÔÉÐåL R¦Ä Š K4S1
-EH6Nš78
-ÿN Jc¾fDT RÃËD Š K4S2
-EKF3—>(
-êŽPH dbE R¦Ä Š K4S3
-DK3A“-,
-¦Ä“™ Ô‰£ R¦Ä Š K4S9
-EK*Y˜A6
-a£-d¶D R¦Ä NV K4SD
-DEF!•R@
-ÿüâH ‚¨“™ R¦Ä t K4T2
-:>XD;0
-ÐRC€ eWN ‚¿à R¦Ä ÷ K4U6
-@M7%‡?I
-hœ »I¸T džP ÷ K4U9
-CJJ'ŽI*
-•ˆËY R¦Ä ‚ K4V0
-@F#DŠKM
-À`gH ¨íS RÃËD ‚ K4V1
->CGN†M 
-£ÄHWsD ÔÉÐåL RæŠT - ±xE ÃËD ™ K4V4
-:MI<A6
-`fŸ¨ ‚¿à R¦Ä › K4V9
-:H$J€ 1
-²«_GeN ÀžˆS R¦Ä SD K4X4
-;J!I€=V
-“ÿS OF ^E £ÄH R¦Ä § K4Y4
-¢JTKrRA
-Ê[ ‚¿à R¦Ä § K50D
-ŸL?v.8
-á·“™ ÃËD t K50F
-:>@TA9
-ÿ“™ ÔÉÐåL R¦Ä _ K50I
-ŸFK=u7L
-Ÿ~¡Ä ÔÉÐåL R¦Ä t K50R
-:;QF3
-¡WK_S±œE PÇ®KI ‚¿à R¦Ä w K51A
-¡>/q8/
-†³€Y ÔÉÐåL R¦Ä ™ K51D
-;L3"€J,
-“ÿ Ðà ÔÉÐåL R¦Ä - CJ Eî¾ ÃËD SC K51J
-¤?Q+mL#
-”ÎN±œE ÔÉÐåL R¦Ä t K51R
-9<TL}W%
-”ÎN ÔÉÐåL R¦Ä w K52A
-¡?BJq9C
-AcO îœé R¦Ä t K52F
-:?!$+U
-€E ‚¿à ÜßcS ÃËD SC K52J
-£@,Fn,(
-DR. C P Þî³ SR. R¦Ä w K53A
-¡>0%r9
-ƒÄ €E R¦Ä t K54F
-<=RT‚>6
-hF¿çK ÀžˆS R¦Ä » K54J
-Ÿ<ISt'$
-RWJ RåRK t K54T
-8;KH|PM
-ýÖ`} –H ÔÉÐåL R¦Ä » K55J
-¢<BHo9F
-OX‘ù ÔÉÐåL R¦Ä ñ K55K
-:C.%#B
-d Ðà ÔÉÐåL R¦Ä  K55M
-œ?U>yQF
-Ìï‘ù ÔÉÐåL R¦Ä - ƒÄ W ÜNÿ ÃËD ô K55Y
-œINWyON
-WY`ÚT ‚¿à R¦Ä ò K56D
-¢FSq0R
-Ãïc ‚¿à R¦Ä t K56F
-<>O?‚6T
-¶d ªOY ÔÉÐåL R¦Ä ’ K57C
-ŸHMPv43
-ªOY R¦Ä ÷ K57S
-DN:O‘T,
-„ÐL ‚¿à R¦Ä MD K58M
-¦E@9iR)
-£RÂLK H·[ ‚¿à R¦Ä ò K5A1
-£G,Gp?"
-OK|[A ÔÉÐåL R¦Ä ž´D dOîœ ÃËD õ K5A4
-ž@WvI@
-’£}-Õì…× ‚¿à R¦Ä õ K5A6
-?9UwIK
-ƒOŽkLT …Õžl R¦Ä w K5A9
- >V.rGM
-Þ•ew ‚¿à R¦Ä q K5B2
-¨I!#gQF
-}¦€[ ÔÉÐåL R¦Ä ™ K5B5
-<L;FKB
-ác› dA³ ÃËD t K5C1
-;;I8€GG
-}× }[l ïE»`D ÃËD ô K5C3
-8M47|MV
-ÂïÜÖ ÔÉÐåL R¦Ä ™ K5C8
-=M3"ƒ?
-ŒA vi±œE åžï R¦Ä “ K5F0
-›>=UzW(
-¦d wRZA ‚¿à ÔÉÐåL R¦Ä t K5F1
-<?*%ƒ2,
-¹…R ÔÉÐåL R¦Ä “ K5F4
-›>M1{+
-øUäeN R¦Ä ò K5G7
-¢FS%qR%
-¡RkY ÔÉÐåL R¦Ä ™ K5H4
-<MM:UT
-ïcÙ` R¦Ä _ K5I4
- F(Ft+ 
-T’N Ðà R¦Ä SC K5J9
-¤@#0lQT
-ZË…R …Õžl RåRK _C R¦Ä ¬ K5K1
-E7*wY:
-“KO¯ ÔÉÐåL R¦Ä ™ K5L0
-;NL€1=
-¡ÄŽœE-Õþ` ‚¿à aG‹}L R¦Ä l K5M0
-Ÿ@6<tUY
-ÕÇeóŠOU¸ R¦Ä NH K5M3
+ÕÇeóŠOU¸ R¦Ä NH 4m
 ©IL"e5-
-‘ùY„ ÔÉÐåL R¦Ä  K5M4
+Õì…×-²HR”N R¦Ä Õ 4Õ
+œEKy7'
+›W”N'S R¦Ä § 4N0
+¡H/2sJV
+y¼nsD “ÿ R¦Ä NJ 4N1
+§G%Hh2N
+§DD€ŽX îœé R¦Ä q 4N2
+¦HHMk.4
+‰D³RWsD ÔÉÐåL R¦Ä ™ 4N4
+:L#4'X
+y¼› R¦Ä q 4N7
+§H0-iM,
+SqhR R¦Ä OK 4O1
+;@CEP
+˜ÒÄN ‚¿à aG‹}L R¦Ä OK 4O4
+8?T@|Q@
+´cOÿE ÔÉÐåL R¦Ä OK 4O5
+;BM/€3=
+h~c ÃËD OK 4O7
+:B42€(H
+»`DaAU ÔÉÐåL R¦Ä SD 4P3
+9J,~AA
+I H ã« JR …Õžl R¦Ä õ 4R1
+=Vw:W
+J–ñ[ ÔÉÐåL R¦Ä l 4R3
+ž=:,uSK
+”êR G¬Ä ÃËD R¦Ä ’ 4R5
+LM1xK=
+§L£R ÔÉÐåL R¦Ä ™ 4R6
+:L-C84
+E¿¢E R¦Ä “ 4R7
+›<9Yz78
+ÛUPÅN g“™ R¦Ä l 4R9
+ž<-Dv%E
+ìLD –H ÔÉÐåL R¦Ä Š 4S1
+EH6Nš78
+ÿN Jc¾fDT RÃËD Š 4S2
+EKF3—>(
+rY¦Ä R¦Ä Š 4S4
+FK@W™!)
+d ^O”S ÔÉÐåL R¦Ä ™ 4S5
+:NCA83
+â[ dbE R¦Ä Â 4S6
+ELD-—%8
+”‰N R¦Ä Š 4S7
+EH"—5L
+¦Ä“™ Ô‰£ R¦Ä Š 4S9
+EK*Y˜A6
+ÿüâH ‚¨“™ R¦Ä t 4T2
+:>XD;0
+ÐRC€ eWN ‚¿à R¦Ä ÷ 4U6
+@M7%‡?I
+²d ‘RK ŸD³ R¦Ä ÷ 4U7
+CKQD+*
+hœ »I¸T džP ÷ 4U9
+CJJ'ŽI*
+•ˆËY R¦Ä ‚ 4V0
+@F#DŠKM
+À`gH ¨íS RÃËD ‚ 4V1
+>CGN†M 
+£ÄHWsD ÔÉÐåL RæŠT - ±xE ÃËD ™ 4V4
+:MI<A6
+¡Y ÀžˆS ÔÉÐåL R¦Ä › 4V6
+=HFV„H"
+hcÃËD îœé aG‹}L R¦Ä VT 4V8
+¨HUDfQW
+`fŸ¨ ‚¿à R¦Ä › 4V9
+:H$J€ 1
+ã™cA dbE R¦Ä Â 4W0
+FM5I—>(
+°—ÃËD Fõ R¦Ä x 4W4
+¤B/m"J
+æNK Åœ R¦Ä x 4W9
+¥A!!kJ(
+²«_GeN ÀžˆS R¦Ä SD 4X4
+;J!I€=V
+•âjR R¦Ä § 4Y1
+¢H?UqQ5
+“ÿS OF ^E £ÄH R¦Ä § 4Y4
+¢JTKrRA
+å• ÃËD § 4Y8
+£I*&pK-
+¶û‡ “™_G R¦Ä § 4Y9
+¡J0<sL2
+UP¨R ¡üØ ¤¼K R¦Ä í 4Z2
+?_T0Á1J
+¹ºýLD R¦Ä í 4Z5
+H\8«(R
+Jí|OF ãY R¦Ä í 4Z9
+DY9%µ=/
+Ê[ ‚¿à R¦Ä § 50D
+ŸL?v.8
+á·“™ ÃËD t 50F
+:>@TA9
+¹Âù ÉX[ …Õžl R¦Ä § 50G
+¢I)r&
+ÿ“™ ÔÉÐåL R¦Ä _ 50I
+ŸFK=u7L
+åW›E Ðà ÔÉÐåL R¦Ä › 50K
+9F$X~)F
+PU~âT ûÙc¦Ä ú 50M
+ŸAG4tBT
+Ÿ~¡Ä ÔÉÐåL R¦Ä t 50R
+:;QF3
+åR” R¦Ä Ù 50S
+DILE’V)
+¡WK_S±œE PÇ®KI ‚¿à R¦Ä w 51A
+¡>/q8/
+†³€Y ÔÉÐåL R¦Ä ™ 51D
+;L3"€J,
+lKAY R¦Ä § 51G
+¢I&CqMO
+“ÿ Ðà ÔÉÐåL R¦Ä - CJ Eî¾ ÃËD SC 51J
+¤?Q+mL#
+„ÛR R åRK ñ 51K
+8DUS|S$
+OS‚Û ‚¿à/hüg KAUä”N …Õžl R¦Ä § 51M
+¢JF<r%2
+”ÎN±œE ÔÉÐåL R¦Ä t 51R
+9<TL}W%
+§O l Wž¸T R¦Ä í 51Z
+E_&S³4%
+”ÎN ÔÉÐåL R¦Ä w 52A
+¡?BJq9C
+AcO îœé R¦Ä t 52F
+:?!$+U
+yO« R¦Ä § 52I
+¢IPOrG
+€E ‚¿à ÜßcS ÃËD SC 52J
+£@,Fn,(
+´€S E y{Z”´c ÔÉÐåL R¦Ä ñ 52K
+9E;R~(=
+d IG}¥ R¦Ä ÷ 52S
+DM1<"R
+²bjRÏ ¥ ‘ad ŽR±„ R¦Ä Ù 52U
+CIO<‘1U
+a…R ÔÉÐåL R¦Ä ô 52Y
+›M"#{TQ
+DR. C P Þî³ SR. R¦Ä w 53A
+¡>0%r9
+OÞ³ Ðà ÔÉÐåL R¦Ä ñ 53K
+9DD}N%
+ýÖÛ€ RÃËD ÷ 53U
+DN!F#
+WsDÌä “ÿ R¦Ä § 53W
+¡I?.rXJ
+ƒÄ €E R¦Ä t 54F
+<=RT‚>6
+hF¿çK ÀžˆS R¦Ä » 54J
+Ÿ<ISt'$
+RWJ RåRK t 54T
+8;KH|PM
+lãq R¦Ä ’ 54W
+žHI!w78
+Üþ‡S ÃËD § 55D
+£I(PpY
+»Y_ ”œO R¦Ä t 55E
+:?70€)8
+£LD ÃËD § 55G
+£I/QpB:
+b“A R¦Ä Ù 55H
+CIND‘&!
+S“f ÌN R¦Ä WV 55I
+£DLEo0C
+OX‘ù ÔÉÐåL R¦Ä ñ 55K
+:C.%#B
+d Ðà ÔÉÐåL R¦Ä  55M
+œ?U>yQF
+å~WsD R¦Ä Â 55S
+FLB-—FG
+¶û‡ AcODƒ… t 55T
+<A*Qƒ6E
+Ìï‘ù ÔÉÐåL R¦Ä - ƒÄ W ÜNÿ ÃËD ô 55Y
+œINWyON
+áÇhR Œq[ R¦Ä § 56C
+¡I"?s.$
+WY`ÚT ‚¿à R¦Ä ò 56D
+¢FSq0R
+Ãïc ‚¿à R¦Ä t 56F
+<>O?‚6T
+_` ¤¼K •xH R¦Ä § 56G
+£I@FpDQ
+§œdaÝ RåRK § 56M
+¢HWMr F
+Ž®ÙE ÔÉÐåL R¦Ä Š 56S
+FLY™T0
+g€Sáƒ R¦Ä … 57B
+ªJ0'bTD
+¶d ªOY ÔÉÐåL R¦Ä ’ 57C
+ŸHMPv43
+•Y ‚MÔÉà R¦Ä § 57D
+£HJ-pS7
+ªOY R¦Ä ÷ 57S
+DN:O‘T,
+J`A R¦Ä ’ 58C
+žHR4w"?
+HUGG_S …Õžl R¦Ä SC 58J
+£@&.mU,
+„ÐL ‚¿à R¦Ä MD 58M
+¦E@9iR)
+aIûE ÃËD å 58N
+¦F/-j@E
+°—EÃï R¦Ä ÷ 58S
+DN6;0
+jž¯³ ¤¼K ºªIP t 58T
+:?(%;!
+›WeN ÃËD … 59B
+ªKCXd,V
+eR´¦Ä R¦Ä § 59M
+¡K!3s33
+£RÂLK H·[ ‚¿à R¦Ä ò 5A1
+£G,Gp?"
+ÂÖc ƒv¾ R åRK w 5A2
+¡>??qF<
+OK|[A ÔÉÐåL R¦Ä ž´D dOîœ ÃËD õ 5A4
+ž@WvI@
+’£}-Õì…× ‚¿à R¦Ä õ 5A6
+?9UwIK
+ƒOŽkLT …Õžl R¦Ä w 5A9
+ >V.rGM
+êë H áY“N dbE (g“™ ¦™) R¦Ä VT 5B1
+©JM5eO@
+Þ•ew ‚¿à R¦Ä q 5B2
+¨I!#gQF
+áWœS ÔÉÐåL R¦Ä ™ 5B4
+>NNA„,H
+}¦€[ ÔÉÐåL R¦Ä ™ 5B5
+<L;FKB
+FlÕ{H RåRK ” 5B6
+©GA&d>7
+a¾Ž“c ‚¿à R¦Ä q 5B7
+¨HG9g@M
+h` …Õžl R¦Ä NH 5B9
+©J"Pf:
+ø–K •æDS R¦Ä í 5BK
+F]>$¯QF
+ác› dA³ ÃËD t 5C1
+;;I8€GG
+ÂïÜÖ ÔÉÐåL R¦Ä ™ 5C8
+=M3"ƒ?
+´`Û“R ïËF R¦Ä í 5CD
+Eb"6³@F
+£ÄHWsD ÔÉÐåL R¦Ä ç 5D2
+›I8T{*%
+WsLŽY …Õžl R¦Ä § 5D5
+¡K'Ts@0
+åº[S R¦Ä ò 5D6
+¤FDSo"%
+ã™— ÃËD ùƒ… R¦Ä ò 5D9
+¢G+8pW:
+å~c R¦Ä ò 5E9
+¢F6:q*U
+ŒA vi±œE åžï R¦Ä “ 5F0
+›>=UzW(
+¦d wRZA ‚¿à ÔÉÐåL R¦Ä t 5F1
+<?*%ƒ2,
+¹…R ÔÉÐåL R¦Ä “ 5F4
+›>M1{+
+øUEvù Åœ R¦Ä “ 5F5
+8>2G{N
+^–ÿº R¦Ä “ 5F8
+8>M<{W8
+€ ƒY R¦Ä q 5G0
+¦HXSkV-
+_` “ÿ R¦Ä å 5G2
+¥F!-lPO
+¶U C“ÊE “ÿS R¦Ä ’ 5G4
+L2Vy;N
+øUäeN R¦Ä ò 5G7
+¢FS%qR%
+y¼¾Üþ J¶üâf aG‹}L R¦Ä å 5G8
+¤F4AmB<
+C€ “ÿ ÔÉÐåL R¦Ä SD 5H3
+9JL/~G/
+¡RkY ÔÉÐåL R¦Ä ™ 5H4
+<MM:UT
+¹¨ R¦Ä í 5¹
+EZT6³C5
+»ŠA ÔÉÐåL R¦Ä _ 5I2
+ F>5t>T
+ïcÙ` R¦Ä _ 5I4
+ F(Ft+ 
+wLkd[ R¦Ä _ 5I6
+ FA+t-9
+¹œY Åœ R¦Ä SC 5J5
+£?0"n5D
+T’N Ðà R¦Ä SC 5J9
+¤@#0lQT
+Ba«€R ÃËD ñ 5K0
+=EJ?ƒ?4
+ZË…R …Õžl RåRK _C R¦Ä ¬ 5K1
+E7*wY:
+ªIÜ› ÔÉÐåL R¦Ä ñ 5K2
+=D9!ƒK
+S´UY-Ìï R¦Ä ¬ 5K4
+F%!xA7
+ UâZ ÔÉÐåL R¦Ä ™ 5K9
+;L/2€V>
+K®¬OF R¦Ä í 5ñ
+DZ3µ-M
+“KO¯ ÔÉÐåL R¦Ä ™ 5L0
+;NL€1=
+¡ÄŽœE-Õþ` ‚¿à aG‹}L R¦Ä l 5M0
+Ÿ@6<tUY
+h ’ß ÔÉÐåL R¦Ä °—‚m ÃËD  5M1
+œ@-Jy09
+‘ùY„ ÔÉÐåL R¦Ä  5M4
 ›?PKz3V
-¤Ydl “ÿ R¦Ä  K5M5
+¤Ydl “ÿ R¦Ä  5M5
 8B2C|8G
-G·ÚN Ÿ² ÃËD  K5M8
+½wR ÀžˆS RåRK § 5M6
+¢J&7r8-
+G·ÚN Ÿ² ÃËD  5M8
 ›?U8{(%
-”ž[-¤—f™i ‚¿à JÝ‡ C êëÎN aG‹}L R¦Ä KY K5M9
-žC2)v$A
- i„ R¦Ä ’ K5N2
+zbTSÜþ RåRK Õ 5Õ
+8EAF|9L
+iû`D »Y_G ŽR±„ R¦Ä  5MZ
+œ@>FyXM
+ i„ R¦Ä ’ 5N2
 žK>0x.@
-Œ«ËeN ƒÄ §œc aG‹}L R¦Ä ™ K5N8
+rY ¡kN R¦Ä ™ 5N4
+:LCAC,
+KÊKWsD RåRK q 5N5
+§HiKC
+¡T ÃËD § 5N7
+ I#Pt#G
+Œ«ËeN ƒÄ §œc aG‹}L R¦Ä ™ 5N8
 :LQ,*=
-˜ “U¸‰N ÔÉÐåL R¦Ä SD K5P2
+}K›K R¦Ä í 5NK
+BXJ&»2
+±Ð ÔÉÐåL R¦Ä OK 5O1
+;B&<0*
+˜ “U¸‰N ÔÉÐåL R¦Ä SD 5P2
 <KMN‚M 
-ƒY ’L‚X R¦Ä l K5R1
+ ‡¹ ÔÉÐåL R¦Ä SD 5P5
+<IT4‚ +
+ÆTZ ¤¼K /KOUwƒK/ R¦Ä í 5o
+>_63ÂE4
+ƒY ’L‚X R¦Ä l 5R1
 ž=9$v)F
-O„` ÀžˆS R¦Ä õ K5R2
+O„` ÀžˆS R¦Ä õ 5R2
 <54vK*
-‘€Y ÔÉÐåL R¦Ä l K5R4
+‘€Y ÔÉÐåL R¦Ä l 5R4
 ž<7FuH!
-h Æ_] _Ódžl RåRK “ K5R8
+R & R AcO R¦Ä q 5R5
+¦HI.l)(
+ƒY E. •Y R¦Ä l 5R7
+ž<9.v*F
+h Æ_] _Ódžl RåRK “ 5R8
 8<8:{:7
-OížD³ dbE R¦Ä Š K5S0
+OížD³ dbE R¦Ä Š 5S0
 EIK'˜<)
-¤‡„ “ÿ dbE R¦Ä Š K5S2
+³Š³ ýLT R¦Ä Š 5S1
+EI+;™5O
+¤‡„ “ÿ dbE R¦Ä Š 5S2
 EI=W—W
-Œ¨ ø`‚ dbE R¦Ä Š K5S6
+e€Ú dbE R¦Ä Š 5S4
+EJB"™V6
+“ÿ vœY ´_sK R¦Ä Š 5S5
+EJ=)—1)
+Œ¨ ø`‚ dbE R¦Ä Š 5S6
 EHQ:š=#
-îœé ±EW R¦Ä Š K5S9
+îœé ±EW R¦Ä Š 5S9
 EK0:˜1#
-Ú} `A ‚¿à _fÖb‹}L Jâ¦Ä ö K5T6
->=RRˆH0
-”kž~ ‚¿à …Õžl _fÖb‹}L R¦Ä t K5T9
-<:QA‚=
-Óß[ R¦Ä ÷ K5U1
+jRaÙ ÔÉÐåL R¦Ä SD 5T4
+<KPT‚"8
+”kž~ ‚¿à …Õžl _fÖb‹}L R¦Ä t 5T9
+;:QA‚=
+ƒ~ ¤¼K •xH R¦Ä t 5t
+:>X%€I
+h[ R¦Ä ÷ 5U0
+BM1-‹V=
+Óß[ R¦Ä ÷ 5U1
 CMPPGS
-FRÃËD R¦Ä ÷ K5U5
+FRÃËD R¦Ä ÷ 5U5
 CMCKXN
-‘Ä S§^ “™_G džP ÷ K5U7
+FR±EW R¦Ä ÷ 5U6
+?MQF†"5
+‘Ä S§^ “™_G džP ÷ 5U7
 AK1)‰US
-ïI O~ ºªIP ö K5V5
+³•L› R¦Ä ÷ 5U8
+BMAMŒ-X
+ŒL¡N R¦Ä ‚ 5V4
+>E S†/B
+ïI O~ ºªIP ö 5V5
 @BGRŠH"
-’LÎN ¤¼K R¦Ä Â K5W1
+KÁOKA ÔÉÐåL R¦Ä SD 5V8
+=IPƒ;O
+’LÎN ¤¼K R¦Ä Â 5W1
 EM7$•$?
-P K RåRK x K5W4
+P K RåRK x 5W4
 ¤A*m):
-ªIzE W R¦Ä x K5W5
+ªIzE W R¦Ä x 5W5
 ¤AC+lH
-­€R Ðà ÔÉÐåL R¦Ä x K5W8
-¤AH-m<-
-lÄ J ‰™þ R¦Ä § K5Y1
+¡RžS±œE R¦Ä § 5Y0
+£JF-q0-
+lÄ J ‰™þ R¦Ä § 5Y1
 ¢L %r7"
-ËƒY ÔÉÐåL R¦Ä ’ K60C
+¹U¸eN “ÿ dbE R¦Ä § 5Y2
+¢J1KrM<
+G{Z…R'S T’N OíS R¦Ä ’ 5Y3
+žHQ+vKA
+Ÿd ¤¼K R¦Ä § 5Y4
+¢JEBr,-
+Û±D'S “™_G R¦Ä § 5Y5
+£HMRp>)
+¡N€Y ÃËD § 5Y7
+¡L3-tC.
+K`ï} R¦Ä í 5Z5
+E]><´YD
+BÌ™Ù³ ÔÉÐåL R¦Ä l 60A
+ =IXsN-
+ËƒY ÔÉÐåL R¦Ä ’ 60C
 IH5x-9
-ãUc ÃËD § K60D
+ãUc ÃËD § 60D
 ¢I80qD&
-ŽYÕ· ÔÉÐåL R¦Ä t K60F
+ŽYÕ· ÔÉÐåL R¦Ä t 60F
 ;?DU-D
-Ohœ ’œçõ[ ÔÉÐåL R¦Ä x K60J
+rYÂY ‡¯fS R¦Ä § 60G
+¡HA rE$
+Ohœ ’œçõ[ ÔÉÐåL R¦Ä x 60J
 ¤?T=l8*
-}îÎ¯ ÔÉÐåL R¦Ä t K60R
+Ài„R R¦Ä ” 60M
+©H/8eWS
+}îÎ¯ ÔÉÐåL R¦Ä t 60R
 9<41~$N
-ŒMhN ÔÉÐåL R¦Ä l K61A
+ŒMhN ÔÉÐåL R¦Ä l 61A
 Ÿ=XMu23
-‘Ä bK_ÎN ÔÉÐåL R¦Ä ’ K61C
+‘Ä bK_ÎN ÔÉÐåL R¦Ä ’ 61C
 žHWNvO!
-›WeN ÔÉÐåL R¦Ä t K61R
+znËL ÔÉÐåL R¦Ä § 61D
+¡H:"sDS
+ŽÛN Ðà R¦Ä ñ 61K
+9C&T~)%
+›WeN ÔÉÐåL R¦Ä t 61R
 8<S"{J<
-‚ßA³ yOk dbE R¦Ä Š K61S
+‚ßA³ yOk dbE R¦Ä Š 61S
 EIMY™J
-ÂRaN R¦Ä ò K62D
+Ð™Y G¿šY …Õžl R¦Ä ’ 62C
+ŸHNDv#G
+ÂRaN R¦Ä ò 62D
 ¤G.nUE
-´žd”S îœé R¦Ä Š K62S
+Ž›Œ ÔÉÐåL R¦Ä ñ 62K
+9EPP~$L
+´žd”S îœé R¦Ä Š 62S
 EI,(–ET
-‰§ˆeN ¡RÕN R¦Ä … K63B
+‰§ˆeN ¡RÕN R¦Ä … 63B
 ©IKMdF3
-ÁÝS ‚¿à €G‹N ÃËD ’ K63C
+ÁÝS ‚¿à €G‹N ÃËD ’ 63C
 žIWBwM3
-d`eN ÔÉÐåL R¦Ä t K63F
+d`eN ÔÉÐåL R¦Ä t 63F
 <>(7ƒO1
-jR”ü ÔÉÐåL R¦Ä Õ K63M
+Åœ­h R¦Ä ñ 63K
+8DO.|BA
+jR”ü ÔÉÐåL R¦Ä Õ 63M
 œDH1y;8
- OÀEµ dbE R¦Ä Š K64S
+‚L±œE ÔÉÐåL R¦Ä Â 63S
+EN>D“S 
+à€R ÔÉÐåL R¦Ä ô 63Y
+9J/2~'$
+å³ aG‹}L R¦Ä ™ 64G
+:M():O
+€E áßOM R¦Ä _ 64I
+ DCRs8C
+ OÀEµ dbE R¦Ä Š 64S
 EHJB˜;/
-Wa¾ …Õžl R¦Ä w K65J
+Âœ–E ÔÉÐåL R¦Ä › 64V
+<FOUƒ'R
+LUC ÔÉÐåL R¦Ä … 65B
+«JP*aC
+”zE yOk R¦Ä § 65G
+¢HI r!K
+Wa¾ …Õžl R¦Ä w 65J
 ¢?+4p5"
-á¿Û× ‚¿à R¦Ä Ù K65S
+á¿Û× ‚¿à R¦Ä Ù 65S
 ENI?’/H
-ƒÄ R ²œS JR R¦Ä t K66R
+G¬€Àè ÃËD … 66B
+«KMa3W
+’œçM q ZEëhR ÃËD § 66G
+¢I0RqHB
+ƒÄ R ²œS JR R¦Ä t 66R
 9;D:~<W
-øUä R¦Ä { K66V
+Œî}U¸ ãY R¦Ä Ù 66S
+EN=#’O1
+øUä R¦Ä { 66V
 @C-0‹CY
-Ý[DjÁ R¦Ä õ K66Y
+Ý[DjÁ R¦Ä õ 66Y
 <3Mw5.
-‘Ä h¦­T ŸW™‡ ‚¿à R¦Ä l K67A
+‘Ä h¦­T ŸW™‡ ‚¿à R¦Ä l 67A
 Ÿ=X3tA>
-žO y`h Ðà ÔÉÐåL R¦Ä t K67R
+aÁc-áTS‘ù R¦Ä ò 67D
+£G'Kp*(
+žO y`h Ðà ÔÉÐåL R¦Ä t 67R
 ;879€PL
-fAGUE ÔÉÐåL R¦Ä t K68F
+ èd “ÿ ¥FS R¦Ä Ù 67S
+EN@<’WP
+|D ¹P¨ z–E R¦Ä t 67T
+:9NQ"
+„•L ‚¿à R¦Ä ’ 68C
+žJ<2w<
+aDS ÂœÑA ¹ºE •xH R¦Ä Š 68D
+DK2H“CD
+fAGUE ÔÉÐåL R¦Ä t 68F
 9=EG~0B
-ÛkN¦Ä ÔÉÐåL R¦Ä Â K68S
+¡È R¦Ä § 68R
+¡I5XrN!
+ÛkN¦Ä ÔÉÐåL R¦Ä Â 68S
 EME%”(8
-Â…ì ÔÉÐåL R¦Ä ñ K69K
+²œS ÔÉÐåL R¦Ä ô 68Y
+›IJ:{LD
+ž´Õ™ ÃËD § 69G
+¢H8<r"
+Â…ì ÔÉÐåL R¦Ä ñ 69K
 9E)P~->
-H¿ˆeN ÔÉÐåL R¦Ä { K69V
+S“ˆeN R¦Ä å 69N
+§FKOiB0
+AkY ÃËD dbE/“·èR R¦Ä Â 69S
+ENYT”+3
+H¿ˆeN ÔÉÐåL R¦Ä { 69V
 AE3FŒU
-Üšc ÔÉÐåL R¦Ä w K6A1
+Üšc ÔÉÐåL R¦Ä w 6A1
 ¡>@(r,I
-yIä_ Àlˆ ‚¿à R¦Ä w K6A2
+yIä_ Àlˆ ‚¿à R¦Ä w 6A2
 ¡?+Cr.<
-êëÎN ‚¿à R¦Ä ú K6A4
+êëÎN ‚¿à R¦Ä ú 6A4
 £B7"oO<
-r`¶f€S AcO Dƒ… q K6B9
+ÂRF R¦Ä x 6A5
+¤B17mH?
+KImlL ÔÉÐåL R¦Ä SD 6A6
+;IK5€XM
+•_Y å« ŸD³ R¦Ä í 6í
+D\#!¶I#
+§DD€Ü× dbE R¦Ä VT 6B0
+¨IY)g#J
+F•NK‘Ä-Å¸“™ R¦Ä q 6B4
+§IXi((
+§N{E ”N R ÃËD ” 6B6
+©H9Ce='
+r`¶f€S AcO Dƒ… q 6B9
 §HTPj89
-BƒOfN ÔÉÐåL R¦Ä ô K6D1
+ò‹ Ód_G ‚ _C R¦Ä ò 6C2
+¢FW(qXV
+´AP”N …Õžl ÃËD ò 6CM
+¢F/JpIN
+BƒOfN ÔÉÐåL R¦Ä ô 6D1
 8K<}$L
-y¼N±œE ÔÉÐåL R¦Ä § K6D6
+”DÚ~ ÔÉÐåL R¦Ä ™ 6D3
+<MXF=D
+y¼N±œE ÔÉÐåL R¦Ä § 6D6
 ¡I&>s-,
-ãÖ‡ ‚¿à ÔÉÐåL R¦Ä ™ K6D8
-:LV:€!
-‹S‚ ‚¿à R¦Ä § K6D9
+hï€R ÔÉÐåL “™_G džP ò 6D7
+¢G*WqR:
+‹S‚ ‚¿à R¦Ä § 6D9
 £J0Lq72
-’LhR R¦Ä SD K6E5
+’LhR R¦Ä SD 6E5
 :J7Y?<
-©S±œE R¦Ä å K6G1
+¯‰Å} ÔÉÐåL R¦Ä OK 6F1
+8@H:}"8
+”ü_G ÃËD t 6F7
+8>OC|3-
+©S±œE R¦Ä å 6G1
 ¥GB>mJ;
-WYNKsP R¦Ä ò K6G4
+WYNKsP R¦Ä ò 6G4
 £F3Tp;K
-ãÖ‡±œE B•DÃËD R¦Ä ò K6G5
+ãÖ‡±œE B•DÃËD R¦Ä ò 6G5
 £F'o)<
-€ã£N ÀžˆÃËD R¦Ä - ³Š³ ¹cfR ÃËD KY K6I2
+‚k îœé R¦Ä å 6G6
+¥F9.l,/
+ïÝƒ~ ÃËD § 6G8
+¢H#Hr,9
+îN ÂG›N R¦Ä § 6H4
+¢H'5r2"
+¡ZËeN ÔÉÐåL R¦Ä ™ 6H8
+<L:U‚.*
+€ã£N ÀžˆÃËD R¦Ä - ³Š³ ¹cfR ÃËD KY 6I2
  CDs,<
-á[E ‚¿à R¦Ä _ K6I4
+á[E ‚¿à R¦Ä _ 6I4
  F8t88
-€X_GeN ‚¿à R¦Ä SC K6J0
+€X_GeN ‚¿à R¦Ä SC 6J0
 £?MGo,K
-Þ_T ³Š³ R¦Ä SC K6J2
+Þ_T ³Š³ R¦Ä SC 6J2
 £?)Jn<=
-ÞLUÛ ‚¿à R¦Ä SC K6J4
+ÞLUÛ ‚¿à R¦Ä SC 6J4
 ¢?UBoMG
-B•N¡õ R¦Ä SC K6J7
+†³ÃËD ‚¿à R¦Ä SC 6J6
+¢?J*oO)
+B•N¡õ R¦Ä SC 6J7
 £@.VmUI
-¤EI¸eN ÔÉÐåL R¦Ä › K6K3
+Oí ª¼ “™_G » 6J8
+¡;I)pEX
+ïËÏ ‚¿à R¦Ä Õ 6K2
+œENKz!
+¤EI¸eN ÔÉÐåL R¦Ä › 6K3
 :H:/S!
-FR±EW ÔÉÐåL R¦Ä OK K6K4
+FR±EW ÔÉÐåL R¦Ä OK 6K4
 ;B/6€:?
-­dcS ¶ûE R R¦Ä Š K6K5
+­dcS ¶ûE R R¦Ä Š 6K5
 EJ0/—>2
-‰SáN ÔÉÐåL R¦Ä ™ K6L3
+y¿DY „c ÔÉÐåL R¦Ä ç 6K7
+›H3!zPC
+ÿOÞUÆA ÔÉÐåL R¦Ä ç 6K9
+œFJyVX
+Üšc RåRK ñ 6ñ
+:C?@!S
+‰SáN ÔÉÐåL R¦Ä ™ 6L3
 :L8NID
-ŸwN ‚¿à R¦Ä WV K6L4
+ŸwN ‚¿à R¦Ä WV 6L4
 £CQ3oTW
-’ïEK ÔÉÐåL R¦Ä ™ K6L5
+’ïEK ÔÉÐåL R¦Ä ™ 6L5
 <L,M>.
-¡Zi ÔÉÐåL R¦Ä - Û±D Ó´ ÃËD  K6M0
+¡Zi ÔÉÐåL R¦Ä - Û±D Ó´ ÃËD  6M0
 œ@K@yD/
-¹º‡¹E ™ R¦Ä  K6M2
+¹º‡¹E ™ R¦Ä  6M2
 œB+/yK2
-€’S ‚¿à aG‹}L R¦Ä Õ K6M6
+€’S ‚¿à aG‹}L R¦Ä Õ 6M6
 œF%KyFH
-”ž`}/€E ‚¿à R¦Ä dEk †ÂùS ÃËD  K6M7
+”ž`}/€E ‚¿à R¦Ä dEk †ÂùS ÃËD  6M7
 œ@LOxND
-C€k“™ ÔÉÐåL R¦Ä t K6R3
+”RÿD ª¼ ÔÉÐåL R¦Ä  6M8
+A=Yx6
+SY•ÒŽ ½ÜRãN R¦Ä q 6NK
+§I-Tj(G
+Â¿í¼ R¦Ä ’ 6P3
+žI(Iw9#
+˜±œE R¦Ä å 6P7
+¥FJ"mAJ
+²Lï R¦Ä “ 6R1
+›<,=zOK
+C€k“™ ÔÉÐåL R¦Ä t 6R3
 8<35};
-fRaœ ‚¿à R¦Ä t K6R6
+l±N RåRK t 6R5
+9;6V}/3
+fRaœ ‚¿à R¦Ä t 6R6
 << L„*M
-vG mc R¦Ä ÷ K6S0
+|D ¡RáR R¦Ä í 6R7
+DW+#·.*
+vG mc R¦Ä ÷ 6S0
 BKN6‹XK
-BžD³R ÔÉÐåL R¦Ä ÷ K6S1
+BžD³R ÔÉÐåL R¦Ä ÷ 6S1
 AK/<ŠU0
-»Ši„ ÔÉÐåL R¦Ä Š K6S2
+»Ši„ ÔÉÐåL R¦Ä Š 6S2
 EIXXš$F
-W|fR”ü …Õžl R¦Ä ÷ K6S3
+W|fR”ü …Õžl R¦Ä ÷ 6S3
 AKCP‹,2
-•îœI ‚¿à R¦Ä ÷ K6S5
-CL-#%>
-“·Ë ÔÉÐåL R¦Ä ÷ K6S8
+Û±S R¦Ä Š 6S4
+EJJK˜7.
+¦²º R¦Ä Š 6S6
+EHR)š!>
+“·Ë ÔÉÐåL R¦Ä ÷ 6S8
 AKH)ŠKF
-HYïÝ R¦Ä ÷ K6U7
+dEjK_ dbE R¦Ä Â 6S9
+FN2K–I.
+Å¾Û€ R¦Ä ÷ 6U5
+AN5.‰#
+¹³“™ R¦Ä ÷ 6U6
+ANQ>ŠE@
+HYïÝ R¦Ä ÷ 6U7
 @L/C‰)C
-†³Õ ÔÉÐåL R¦Ä SD K6V0
+†³Õ ÔÉÐåL R¦Ä SD 6V0
 >I/I…PD
-Âœ ÔÉÐåL R¦Ä SD K6V4
+Âœ ÔÉÐåL R¦Ä SD 6V4
 =IYX„-.
-vÎN ÔÉÐåL R¦Ä SD K6V5
+vÎN ÔÉÐåL R¦Ä SD 6V5
 =K=$„:"
-ág ø`C R¦Ä § K6Y1
+Âh F ”€Y ÃËD WV 6W0
+¤E67n.B
+ŒS²œ R¦Ä x 6W4
+¤B5Ym5@
+¯R• ÃËD t 6X0
+9>#Q}/G
+VÇ©aS ƒW R¦Ä t 6X8
+:?22$)
+ÕŠ‡eWN RåRK § 6Y0
+¡J9PrYE
+ág ø`C R¦Ä § 6Y1
 ¢KKYr<,
-FaDE ê›S ÃËD l K70A
+£ÄH ‘X g“™ R¦Ä § 6Y3
+¡K:VsLP
+îN Eäi ÃËD § 6Y4
+ L!&u-<
+TWO jfD ºªIP § 6Y5
+¢LGBs72
+d j€N R¦Ä § 6Y6
+¢J4r6
+²Lÿ R¦Ä § 6Y8
+¡KI,s=&
+ ¢ÿß-ysõ ÃËD § 6Y9
+ŸL<>vH9
+}ï ÃËD _`|A R¦Ä ç 6Z6
+›G0,{@"
+FaDE ê›S ÃËD l 70A
 ž>.uI#
-ŒÊO yÁY ‚¿à R¦Ä w K70J
+©S ÃËD WV 70D
+¤E;UmQ'
+ŒÊO yÁY ‚¿à R¦Ä w 70J
 ¡<S/r'/
-æ› Åœ ÔÉÐåL R¦Ä l K71A
+Àžˆ Åœ R¦Ä å 70N
+§G2Qi6W
+…Á »Y_G ŽR±„ R¦Ä Â 70S
+EMM,“3;
+FR±EW R¦Ä t 70T
+:?#F7D
+æ› Åœ ÔÉÐåL R¦Ä l 71A
 ž=XuA
-OZK-ø–K²œ ÃËD l K71J
+OZK-ø–K²œ ÃËD l 71J
  =7UsC,
-½ó·Y R¦Ä å K71N
+²d¦Ä R¦Ä ñ 71K
+:CDQ5"
+½ó·Y R¦Ä å 71N
 ¦FS<jLJ
-^ƒ~ÕÄ[ ÔÉÐåL R¦Ä t K72F
+^ƒ~ÕÄ[ ÔÉÐåL R¦Ä t 72F
 ;?(N&Y
-“x®fR ÔÉÐåL R¦Ä ’ K73C
+²d¦Ä AUX¬ç× R¦Ä ñ 72K
+:CB-3>
+ƒÞ‰A ÔÉÐåL R¦Ä Â 72S
+EM,*“7/
+“x®fR ÔÉÐåL R¦Ä ’ 73C
 HLPxFR
-`–ŠfS R¦Ä Â K74S
+’ˆS ‘R ´žd _fÖb‹}L »I¸T –ÁEMY R¦Ä t 73F
+:=C83
+´c× ÃËD § 73G
+¡I"3tM
+’œD ÃËD Â 73S
+EM,&“ D
+™Iì R¦Ä å 74N
+¦F?=j?A
+ŒLîÛ …ÁÑS R¦Ä NV 74P
+BB..‘YH
+¹žZ[ R¦Ä t 74R
+:;/€<
+`–ŠfS R¦Ä Â 74S
 FN;U˜EK
-ƒOŽkLT ÔÉÐåL R¦Ä { K74V
+Å~S R¦Ä t 74T
+:?)-.
+ƒOŽkLT ÔÉÐåL R¦Ä { 74V
 AF.HŒ!"
-©Öc ‚¿à R¦Ä w K75J
+ŠOy`h R¦Ä Ù 75C
+DKIO‘=G
+P W êëÎN …Õžl R¦Ä WV 75D
+¤EG nQJ
+ƒ«âE R¦Ä § 75G
+¢H)HrQ
+©Öc ‚¿à R¦Ä w 75J
 ¡=G,qCX
-”ž› Ðà R¦Ä § K76G
+^`Y …Õžl R¦Ä Õ 75K
+8F.C|:
+EFS R¦Ä  76A
+œA9Qy+N
+”ž› Ðà R¦Ä § 76G
 £HI.pAM
-’cS ÔÉÐåL R¦Ä t K77F
+rY¡kN R¦Ä å 76N
+§G=KiVO
+vïOP R¦Ä t 76T
+:?.&9%
+^O”S …Õžl R¦Ä WY 76V
+?H=)‡*
+}ÿi R¦Ä í 76Z
+BXUU» G
+’cS ÔÉÐåL R¦Ä t 77F
 ;=VPY'
-”R€ßE eW¾ÅP R¦Ä § K77G
+”R€ßE eW¾ÅP R¦Ä § 77G
 £I0Hq#9
-¹BÏ ÃËD Š K77S
+¹BÏ ÃËD Š 77S
 EIUQ™7
-ÞN AUG¥› ‚¿à R¦Ä t K78R
+SÂN ¤¼K R¦Ä x 78A
+£B*'nR#
+åM'S z–E R¦Ä _ 78I
+ E<!tG=
+ÞN AUG¥› ‚¿à R¦Ä t 78R
 8=>4|(*
-•NK_ R¦Ä Õ K78Y
+•NK_ R¦Ä Õ 78Y
 8F1Q|P#
-PÅ‰Pæ ãRá· ‚¿à aG‹}L R¦Ä WV K79D
+Baü`D R¦Ä ’ 79C
+ŸJ'?v?I
+PÅ‰Pæ ãRá· ‚¿à aG‹}L R¦Ä WV 79D
 ¤E'Xn!K
-‘Ä [ R¦Ä ÷ K79S
+žD³ Î_G ûÙc¦Ä å 79N
+¦FS kT8
+‘Ä [ R¦Ä ÷ 79S
 BMPHŒD(
-y¼¾áƒ ÔÉÐåL R¦Ä l K7A0
+y¼¾áƒ ÔÉÐåL R¦Ä l 7A0
 ž>FSuEJ
-“›ß ÔÉÐåL R¦Ä l K7A3
+“›ß ÔÉÐåL R¦Ä l 7A3
  >NIs+L
-‘dc ÃËD ¬ K7A4
-H9Yx((
-ƒ`Oÿ ÔÉÐåL R¦Ä l K7A5
+ƒ`Oÿ ÔÉÐåL R¦Ä l 7A5
  ?%Ms41
-dEk¾[ R¦Ä l K7A6
+dEk¾[ R¦Ä l 7A6
  @S)sN*
-Ak× ‚¿à ÕRžÎN ÃËD x K7A8
+Ak× ‚¿à ÕRžÎN ÃËD x 7A8
 ¢AVGoYK
-£Ä¡ÈeN R¦Ä ” K7B2
+£Ä¡ÈeN R¦Ä ” 7B2
 ¨H1GfBG
-rY“RK RåRK µ K7B6
+¡ÈeN RÃËD NH 7B3
+©HWGdOO
+§œc FM “™_G džP ò 7B4
+¢ES"pA3
+rY“RK RåRK µ 7B6
 ¨GUKf@:
-ãLD’N ÔÉÐåL R¦Ä § K7D3
+Ë‰ˆeN R¦Ä µ 7B9
+¨GU=f97
+Õ£} ÔÉÐåL R¦Ä ç 7C3
+œIXy2N
+­G ÃËD ç 7C5
+œG>Tz>#
+ãLD’N ÔÉÐåL R¦Ä § 7D3
 ¡IR>sP>
-³R”~ R¦Ä ò K7D9
+wfS R¦Ä ò 7D8
+¤G3"o#X
+³R”~ R¦Ä ò 7D9
 ¤GLFnT,
-ŒDÚ §œS ÔÉÐåL R¦Ä t K7F3
+§œS R¦Ä ò 7E3
+¤G,0o-,
+ŒDÚ §œS ÔÉÐåL R¦Ä t 7F3
 9? (~,A
-Œ[ ¡~›Y R¦Ä t K7F5
+Œ[ ¡~›Y R¦Ä t 7F5
 9>A0}QM
-C‰FeN ÔÉÐåL gi¹²R ÃËD t K7F7
+C‰FeN ÔÉÐåL gi¹²R ÃËD t 7F7
 :=O @)
-€D³Û€ RåRK q K7G0
+€D³Û€ RåRK q 7G0
 ¦I(RkTW
-³AUw ‚¿à R¦Ä ò K7G8
+jRƒN R¦Ä WV 7G1
+¤F>n>6
+˜ CL¥KY ÔÉÐåL R¦Ä ™ 7G2
+<M9J‚;+
+³AUw ‚¿à R¦Ä ò 7G8
 ¤G8Yo!L
-Œ[ ÔÉÐåL R¦Ä SD K7G9
+Œ[ ÔÉÐåL R¦Ä SD 7G9
 9I0>~@.
-Š€`S R¦Ä _ K7I4
+a‡E R¦Ä _ 7I2
+¡F'1s1&
+Š€`S R¦Ä _ 7I4
  DE<t8A
-ò‹ ‚¿à R¦Ä KY K7K4
-ŸC9<tQ
-ÿöE ÔÉÐåL R¦Ä ™ K7K5
+ÿöE ÔÉÐåL R¦Ä ™ 7K5
 =NF!„ S
-”Ä_ ÃËD › K7K8
+yA¡M ÃËD SD 7K7
+9H>7~;$
+”Ä_ ÃËD › 7K8
 9H93~:4
-‰[ ÔÉÐåL R¦Ä ™ K7L2
+‰[ ÔÉÐåL R¦Ä ™ 7L2
 <L+$‚,H
-¦d-R R¦Ä _ K7L8
+¦d-R R¦Ä _ 7L8
  EKtP
-˜³jE ÔÉÐåL R¦Ä  K7M1
+˜³jE ÔÉÐåL R¦Ä  7M1
 œ?C+y3S
-Õ¿¯_ ±EW ’L‚X …Õžl ÃËD  K7M2
+Õ¿¯_ ±EW ’L‚X …Õžl ÃËD  7M2
 œAQRz#7
-Õ¿T ÙA-„ R¦Ä  K7M3
+Õ¿T ÙA-„ R¦Ä  7M3
 ›@=K{=L
-OS„|A ÔÉÐåL R¦Ä  K7M4
+OS„|A ÔÉÐåL R¦Ä  7M4
 AG:xB
-OZK F•NK‰N ‚¿à R¦Ä  K7M5
+OZK F•NK‰N ‚¿à R¦Ä  7M5
 8A<E{P3
-aµŠ R¦Ä  K7M8
+åžS ÔÉÐåL R¦Ä  7M6
+8A/V{FT
+æGìß ÔÉÐåL R¦Ä  7M7
+B4Hx'X
+aµŠ R¦Ä  7M8
 B-x1(
-Þ€M R¦Ä  K7M9
+Þ€M R¦Ä  7M9
 œB37yOP
-‚Ö_G å_fD ¦d R¦Ä q K7N1
+‘Ä ÿ ÔÉÐåL R¦Ä … 7…
+«M*-b@K
+»UGzbZ R¦Ä § 7§
+£I2=p>T
+ _„eN-KAUä”N …Õžl R¦Ä Õ 7Õ
+›F7-{AV
+‚Ö_G å_fD ¦d R¦Ä q 7N1
 ¦H(?k$J
-ƒ}N R¦Ä ÷ K7S0
+•YÕ™ L K¥S”Ç JR …Õžl R¦Ä § 7N4
+¢H"FqY(
+yiŠA „iÉl R¦Ä ™ 7N6
+?NC>…UN
+À—Ãa AcODƒ… NJ 7N7
+§EJ&i5R
+Üßc îœé ìLF ¦Ä R¦Ä å 7N8
+§F5Ti?Q
+Ú}LD'S R åRK _C. R¦Ä x 7x
+¥AITjF/
+æÎ R¦Ä ’ 7P5
+ŸK!Vv7D
+°—E žkR ÔÉÐåL R¦Ä SD 7Q7
+<I?E‚JC
+ã¬‡ R¦Ä t 7R9
+9;'O}6#
+ƒ}N R¦Ä ÷ 7S0
 DM@ $"
-ÌÏ îœé ÃËD ÷ K7S1
-CK>Ž0
-_h¨™i„ dbE R¦Ä Š K7S5
+7 OíS »I¸T åRK SC 7S1
+£>YUo*<
+’üâT R¦Ä ÷ 7S2
+ALXIŠ3W
+dK'S T’N OíS RåRK Š 7S3
+EK7I˜V=
+’SÚM R¦Ä ÷ 7S4
+CKA-9:
+_h¨™i„ dbE R¦Ä Š 7S5
 EJR™)S
-°—E ½LPH· ÀžˆS R¦Ä ÷ K7S6
+°—E ½LPH· ÀžˆS R¦Ä ÷ 7S6
 BL<-ŒTM
-î‰c R¦Ä ÷ K7S7
+î‰c R¦Ä ÷ 7S7
 CN/XŽ,W
-€N¡ùT RåRK Š K7S9
+ƒ« _fÖb‹}L R¦Ä ÷ 7S8
+CNYUXG
+€N¡ùT RåRK Š 7S9
 EK(O˜JA
-rY²d _C R¦Ä t K7T7
+Fa†OM ÃËD t 7T0
+:?AB+'
+rY²d _C R¦Ä t 7T7
 <=Q=„"8
-£ÄH ‘RK îœé R¦Ä ‚ K7V2
+ž´é R¦Ä ÷ 7U8
+?MCA‡"L
+£ÄH ‘RK îœé R¦Ä ‚ 7V2
 @DOS‰DK
-vG ‘OT RÃËD ’ K7V3
-ŸH=DvE#
-BÌï ÔÉÐåL R¦Ä ‚ K7V5
+vG ‘OT RÃËD ’ 7V3
+žH=DvE#
+BÌï ÔÉÐåL R¦Ä ‚ 7V5
 >F-Q…@C
-ŒÈ GUc¾é R¦Ä WY K7V6
-?H-A†IG
-aD CŸUD ÔÉÐåL R¦Ä › K7V7
+aD CŸUD ÔÉÐåL R¦Ä › 7V7
 ;F"V€>;
-JÇ‡Üþ ÔÉÐåL R¦Ä ‚ K7V8
+JÇ‡Üþ ÔÉÐåL R¦Ä ‚ 7V8
 =FX-„0T
-Ðà OF “S `I”S  ‚¿à R¦Ä ‚ K7V9
+Ðà OF “S `I”S  ‚¿à R¦Ä ‚ 7V9
 =D!,…,1
-jN× ‚¿à R¦Ä ò K7W5
+¦Ä OF ¬Â‚ R¦Ä Â 7W1
+FL0Tš,
+“ÿ `} R¦Ä î 7W4
+¥CWWkJK
+jN× ‚¿à R¦Ä ò 7W5
 ¢G49r""
-HYh ‚¿à R¦Ä x K7W6
+HYh ‚¿à R¦Ä x 7W6
 ¦A?KiW1
-ãûé ÔÉÐåL R¦Ä ô K7Y4
+áYc »I¸T åRK ÇªlI¸T¦Ä _ 7W7
+ FI*tBX
+^OÈÎN±œE R¦Ä § 7Y2
+¡J=&sX%
+ã~¥ ÔÉÐåL R¦Ä ô 7Y3
+8LOC|<8
+ãûé ÔÉÐåL R¦Ä ô 7Y4
 8M=<}3E
-C“a ‚¿à R¦Ä § K80D
+vG FlLS ÔÉÐåL R¦Ä ô 7Y9
+›N)K{L
+Ýc¢` ¤¼K R¦Ä í 80A
+D_$/µ(@
+Ÿ› Å~ŠY R¦Ä x 80C
+£B!DnG7
+C“a ‚¿à R¦Ä § 80D
 ¢J!(rNK
-`šcS ÔÉÐåL R¦Ä OK K80F
+`šcS ÔÉÐåL R¦Ä OK 80F
 9@)?}E
-Æ_] ÔÉÐåL R¦Ä Â K80T
+ªI-Ðà R¦Ä ò 80G
+£F,RoJ(
+“±} R¦Ä ÷ 80S
+AL08ŠW4
+Æ_] ÔÉÐåL R¦Ä Â 80T
 EM*H•P6
-OX‘ù ‚¿à aG‹}L R¦Ä … K81B
+…Ð› áW R¦Ä WY 80V
+?GSˆ(W
+OX‘ù ‚¿à aG‹}L R¦Ä … 81B
 ©J'9d:S
-ÞN Þã ‚¿à ÔÉÐåL R¦Ä t K81R
+»Y_ ³R R¦Ä t 81D
+9;-T}6I
+ÞN Þã ‚¿à ÔÉÐåL R¦Ä t 81R
 ;=,%€I
-”ž[ ‚¿à R¦Ä w K82A
+”ž[ ‚¿à R¦Ä w 82A
  >.Wr<+
-”¥eN ›W ‰SáN ¿‹N R¦Ä ’ K82C
+”¥eN ›W ‰SáN ¿‹N R¦Ä ’ 82C
 IP1x&.
-ƒS‚E ÃËD » K82J
+ƒS‚E ÃËD » 82J
 ž<5Tu2V
-æ› øUäS ÔÉÐåL R¦Ä WY K82V
+æ› øUäS ÔÉÐåL R¦Ä WY 82V
 >G'*†%N
-”~_– ‚¿à R¦Ä § K83D
+”~_– ‚¿à R¦Ä § 83D
 ¢KS<rJ/
-´éi› ¶ûE ÜßE R¦Ä SD K84D
+¡RžS R¦Ä q 83K
+¨I6Ag=X
+UPeN ÔÉÐåL R¦Ä WY 83V
+?J#8†D:
+´éi› ¶ûE ÜßE R¦Ä SD 84D
 =JY"ƒ-"
-S§^±œE ¤AW‘ù ÔÉÐåL R¦Ä t K84R
+S§^±œE ¤AW‘ù ÔÉÐåL R¦Ä t 84R
 :<G(
-ŒÖEGè ÔÉÐåL R¦Ä OK K86F
+øsMÃËD ÔÉÐåL R¦Ä › 84Y
+:H@JF4
+¹œ`DS _fÖb‹}L ÃËD q 85N
+¥I-/lKW
+ÎLc ãR ¥ ‘ad ŽR±„ R¦Ä Ù 85U
+CK$.MX
+w}Ú R¦Ä ð 85V
+@AH!‹=!
+ŒÖEGè ÔÉÐåL R¦Ä OK 86F
 ;A%7€@=
-Yðs ‚¿à R¦Ä õ K87I
+Yðs ‚¿à R¦Ä õ 87I
 >Sx9O
-Ë Ú•Ú ÀžˆS …Õžl R¦Ä Õ K87K
+Ë Ú•Ú ÀžˆS …Õžl R¦Ä Õ 87K
 8CQ6{YW
-ø–K¡WK RÃËD ’ K87Y
+ø–K¡WK RÃËD ’ 87Y
 žI$0w)&
-E·EKA R¦Ä ÷ K88M
+åLMY• ÔÉÐåL R¦Ä ’ 88C
+ŸHSvAQ
+Å™E R¦Ä ò 88D
+£G6+pB#
+yÁ|PH ÃËD § 88G
+¢GU)qJ$
+E·EKA R¦Ä ÷ 88M
 DNX$‘"L
-A¥N R •xH R¦Ä t K88R
+A¥N R •xH R¦Ä t 88R
 :<:7€%/
-lÄ±œE aG‹}L R¦Ä/^O”S J BÌM‰K ÃËD l K8A0
-Ÿ@+Kt-3
-G¿fº±œE ÔÉÐåL êE d›S ÃËD l K8A1
+ÿœéS g“™ “™ ÃËD ò 89D
+£GB)pG+
+”ÙiS R¦Ä § 89Y
+¢HJr17
+G¿fº±œE ÔÉÐåL êE d›S ÃËD l 8A1
 Ÿ@6)t-O
-‰±ˆd[ ÔÉÐåL R¦Ä ú K8A3
+‰±ˆd[ ÔÉÐåL R¦Ä ú 8A3
  B6Js0H
-dEkN A. ` ÔÉÐåL R¦Ä … K8B0
+T’N “ÿS R¦Ä x 8A7
+£ATTn96
+dEkN A. ` ÔÉÐåL R¦Ä … 8B0
 ªJY=dES
-¡W^Š› ýbjR RåRK NH K8B1
+¡W^Š› ýbjR RåRK NH 8B1
 ©I!IeT1
-¯üc Åœc R¦Ä ” K8B5
+T’N Õ¿¯_ R¦Ä NH 8B2
+©J-Pe>O
+¯üc Åœc R¦Ä ” 8B5
 ©H35f%N
-”^EWS …Õžl R¦Ä ç K8C4
+½œY ÔÉÐåL R¦Ä ç 8C2
+›G@9zPN
+”^EWS …Õžl R¦Ä ç 8C4
 GKNy'(
-›W ¹LdE_ ÔÉÐåL R¦Ä ’ K8D1
+e€Ú ÔÉÐåL R¦Ä ç 8C5
+œGY1z>S
+ªAc ÔÉÐåL R¦Ä ç 8C6
+œH)Wz9;
+›W ¹LdE_ ÔÉÐåL R¦Ä ’ 8D1
 ŸIVEv$O
-­«â[ ÔÉÐåL R¦Ä SD K8D3
+­«â[ ÔÉÐåL R¦Ä SD 8D3
 :KF*~YE
-C“RK ‚¿à R¦Ä SD K8D7
+åÇ C. §œc-À¯ R¦Ä § 8D4
+¡I%EsFK
+˜_eï ÔÉÐåL R¦Ä SD 8D6
+=KTEƒ2A
+C“RK ‚¿à R¦Ä SD 8D7
 :JSJHJ
-¤OSÏeN ÔÉÐåL R¦Ä t K8F3
+“ÿ `hS ÔÉÐåL R¦Ä SD 8D8
+;I&S€>7
+¹Âù ÔÉÐåL R¦Ä SD 8D9
+:JK>.
+¤OSÏeN ÔÉÐåL R¦Ä t 8F3
 <?C8ƒ,:
-y¶fR ÕRžS ‚¿à R¦Ä t K8F5
+y¶fR ÕRžS ‚¿à R¦Ä t 8F5
 8?&S|H
-ÔùO ÔÉÐåL R¦Ä SD K8F6
+ÔùO ÔÉÐåL R¦Ä SD 8F6
 <IQ$‚HI
-’œD ÔÉÐåL R¦Ä ò K8G1
+’œD ÔÉÐåL R¦Ä ò 8G1
 £G 1pI;
-‚R× “WaxE R¦Ä å K8G2
+‚R× “WaxE R¦Ä å 8G2
 ¥GT9mD:
-¡RžÎN ‚¿à R¦Ä ò K8G6
+GèR…K EXEÒk R¦Ä q 8G3
+¥H"%l6.
+¡RžÎN ‚¿à R¦Ä ò 8G6
 ¤F,0oL
-eM‰¾[ ÃËD ™ K8J7
+Ks¾ R¦Ä ò 8G8
+¤FRXnRQ
+wœb_ ‚¿à R¦Ä KY 8GK
+¡DFLrUJ
+ƒv¾[ R¦Ä _ 8I1
+¡DGFs)T
+ûi™lE R¦Ä _ 8I3
+ F7Ht*"
+eM‰¾[ ÃËD ™ 8J7
 ;MGM%R
-¡R¨R ÔÉÐåL R¦Ä ñ K8K2
+Ü~‰N R¦Ä ñ 8K0
+;C>KD<
+¡R¨R ÔÉÐåL R¦Ä ñ 8K2
 :C.H€ B
-á[E±œE-ãLDWYN R¦Ä õ K8M1
+Ð”RƒN ÔÉÐåL R¦Ä ñ 8K8
+<COP‚3
+¯úA R¦Ä í 8KA
+D\/B·3I
+”X²œ A±b‹N R¦Ä ñ 8ñ
+:D.I€"G
+á[E±œE-ãLDWYN R¦Ä õ 8M1
 ž@A9vDQ
-¶ûE II R¦Ä § K8M8
-¢JN5r.@
- O±hxE ²Bdc ‚¿à R¦Ä KY K8M9
+ÞœY WOäŠD R¦Ä  8M2
+œAA7xTO
+˜±œE ÔÉÐåL R¦Ä ™ 8M6
+;ML,€)#
+ªÁEÂfR R¦Ä KY 8M7
+ŸC)'uF<
+ O±hxE ²Bdc ‚¿à R¦Ä KY 8M9
 ŸC7;uJ(
-rYk ´¢Aì R¦Ä ¬ K8N2
+yI…S R¦Ä å 8N1
+¦F;#j-O
+rYk ´¢Aì R¦Ä ¬ 8N2
 žG5YvMD
-ÛN±œE R¦Ä å K8N8
+»Y_G Úœ R¦Ä å 8N4
+§G*Ri,P
+˜ G_›« R¦Ä å 8N7
+¦F<j;,
+ÛN±œE R¦Ä å 8N8
 ¦FVTjDE
-dR BƒWÉˆ ºªIP ÷ K8S0
+ÁÝS R¦Ä x 8x
+¤@@@m,V
+dR BƒWÉˆ ºªIP ÷ 8S0
 CNB#$T
-¦LÎN R¦Ä ÷ K8S1
+¦LÎN R¦Ä ÷ 8S1
 DMGI)$
-‰k Oí ‚¿à R¦Ä t K8T6
+Œï…a-D×hN R¦Ä Â 8S2
+EM<S–;$
+ÞçM J¿µ‹N dbE R¦Ä Š 8S3
+EJ8"—V?
+ifR gE ÔÉÐåL R¦Ä Š 8S4
+DK7<“-T
+‰k Oí ‚¿à R¦Ä t 8T6
 ::3L€$Y
-ÞN ³ƒÉÕ RåRK t K8T8
+ÞN ³ƒÉÕ RåRK t 8T8
 ;;<D€MT
-S´AýR ¥FS R¦Ä ÷ K8U2
+×Ewf R¦Ä ÷ 8U0
+AL/8‹,S
+Þ™ ÀžˆS džP ÷ 8U1
+AM$-‰<)
+S´AýR ¥FS R¦Ä ÷ 8U2
 CN"M,B
-fR× R¦Ä ÷ K8U6
+S‚Y áùc db‹N /¶d ¦z _fÖb‹}L/ R¦Ä ÷ 8U3
+@NYX‡5V
+ÀOß†  ¥FS R¦Ä ÷ 8U4
+DMWI?@
+fR× R¦Ä ÷ 8U6
 ?LLD‡0M
-eW¾iD R¦Ä ÷ K8U8
+eW¾iD R¦Ä ÷ 8U8
 BL1R:Y
-®ª[A{ ÿ ƒ§ˆc R¦Ä ‚ K8V1
-?CHOˆ3,
-dUT bK_ÎN ÔÉÐåL R¦Ä › K8V2
+Œq[ ýR× R¦Ä ÷ 8U9
+BL7&@C
+dUT bK_ÎN ÔÉÐåL R¦Ä › 8V2
 ;H?H 0
-åRñeN ÔÉÐåL R¦Ä SD K8V3
+åRñeN ÔÉÐåL R¦Ä SD 8V3
 :I4EY5
-ÀžˆÃËD ÔÉÐåL R¦Ä ‚ K8V7
+Úk ¤¼K R¦Ä ‚ 8V6
+@CKPŠS2
+ÀžˆÃËD ÔÉÐåL R¦Ä ‚ 8V7
 =C9=„C#
-›W ”RÿT R¦Ä î K8W2
+›W ”RÿT R¦Ä î 8W2
 ¥DE2lH>
-Âï_GeN ‚¿à R¦Ä Õ K8WC
+”¾ÃËD R¦Ä Â 8W3
+EMN?•D,
+A¨X RåRK Â 8W5
+FME6˜IY
+R & K rY•xH R¦Ä Â 8W9
+FLOX™#:
+Âï_GeN ‚¿à R¦Ä Õ 8WC
 CUKxIS
-€ÁcS C€ “ÿ R¦Ä ô K8Y6
+C“ž«A ÔÉÐåL R¦Ä ô 8Y5
+8L$M|T6
+€ÁcS C€ “ÿ R¦Ä ô 8Y6
 ›K8C{X+
-JE²L B ŒœA¡M ÔÉÐåL R¦Ä OK K90F
+¨LTZ ÃËD ç 8Y8
+8I-W|?K
+JE²L B ŒœA¡M ÔÉÐåL R¦Ä OK 90F
 8@P|K=
-ƒ°¶D R¦Ä OK K91F
+ÞUK- žE R¦Ä ’ 91C
+žI/RwK3
+ƒ°¶D R¦Ä OK 91F
 9A'5}C/
-´b¯£Ow rY ¡RáR R¦Ä OK K92F
+©Ä€ “ÿ ÔÉÐåL R¦Ä ™ 91N
+=M<@‚TX
+´¬¹²E ûÙc¦Ä ú 92A
+¡A+ArA$
+ŒÄc R¦Ä ’ 92C
+ŸJD:v*U
+´b¯£Ow rY ¡RáR R¦Ä OK 92F
 ;@4%€FV
-ž´“™ R¦Ä ’ K93C
+§D“ÿS R¦Ä q 92G
+¦HNKk*,
+d[_GeN ÔÉÐåL R¦Ä … 93B
+ªJ(6bFO
+ž´“™ R¦Ä ’ 93C
 I/x/T
-§G£N “ÊD ÔÉÐåL R¦Ä OK K93F
+§G£N “ÊD ÔÉÐåL R¦Ä OK 93F
 ;AB9H/
-Ìâc RÃËD Õ K93M
+Ìâc RÃËD Õ 93M
 œEPWyAH
-Û±D Ðà ÔÉÐåL R¦Ä › K93Y
+Û±D Ðà ÔÉÐåL R¦Ä › 93Y
 :G+Q%4
-°gÿY ¤¼K R¦Ä ö K94E
+G¬Ä ÃËD ’ 94C
+žI9w-
+°gÿY ¤¼K R¦Ä ö 94E
 ?>K@Š*A
-Œ«±œE ÔÉÐåL R¦Ä Õ K94K
+Œ«±œE ÔÉÐåL R¦Ä Õ 94K
 8BGQ{T 
-wV R R¦Ä t K94R
+wV R R¦Ä t 94R
 9;-X~:
-ÇAH R¦Ä ™ K95D
+£… Ðà ÃËD í 94Z
+>^<MÃ5L
+ÇAH R¦Ä ™ 95D
 =M-!ƒNP
-dl‰[ MY R ÃËD ö K95E
+dl‰[ MY R ÃËD ö 95E
 ??NSˆDC
-C€k“™ ÔÉÐåL R¦Ä OK K95F
+C€k“™ ÔÉÐåL R¦Ä OK 95F
 9B/ ~9N
-ÂL¡œA ÔÉÐåL R¦Ä ™ K96D
+B•D€Y rY-•xH R¦Ä í 95Z
+F^K>±5>
+‘X žkR R¦Ä ’ 96C
+ŸHKv-!
+ÂL¡œA ÔÉÐåL R¦Ä ™ 96D
 :NV8T(
-EKlíA R¦Ä ÷ K97M
+‚W€Y ÃËD § 96G
+£I4?pO+
+ûÑ–KI R¦Ä § 97G
+¢IrAH
+EKlíA R¦Ä ÷ 97M
 ?KRF†>+
-[ÙA ÔÉÐåL R¦Ä SD K98D
+³£A ÔÉÐåL R¦Ä › 97Y
+:G6-H=
+[ÙA ÔÉÐåL R¦Ä SD 98D
 <JH!‚$"
-ãmcG ‚¿à R¦Ä SC K99N
+ŽÂ_G eW¾ÅP R¦Ä § 98G
+¢IINq9P
+y¶eN RÃËD … 98M
+©I@1d==
+S§^'S _fÖb‹}L R¦Ä  99A
+œ@64yW=
+ãmcG ‚¿à R¦Ä SC 99N
 £?0.o$<
-¤AW‘ù R¦Ä ‚ K99V
+¤AW‘ù R¦Ä ‚ 99V
 @DH+‰DO
-LØPK_ ‚¿à ’ÈYS R¦Ä w K9A0
+LØPK_ ‚¿à ’ÈYS R¦Ä w 9A0
 ¡@@Xr*
-‚±ˆeN ÔÉÐåL R¦Ä w K9A1
-¡?CWqPY
-‚·š`D R¦Ä l K9A4
+‚·š`D R¦Ä l 9A4
 Ÿ@E?u3
-ãR’~ “FAYâf R¦Ä w K9A5
+ãR’~ “FAYâf R¦Ä w 9A5
  @G1s/7
-EîÄ ÔÉÐåL R¦Ä § K9C8
+UwïIK R¦Ä í 9A8
+BW=7»5M
+ïI»â ÃËD x 9A9
+¢AI-pA
+e¯š`IKA žkR R¦Ä í 9í
+E^?²=1
+ÞLÕN žkR RÃËD µ 9B8
+¨GA3f8?
+EîÄ ÔÉÐåL R¦Ä § 9C8
 ¡ISKs.K
-Å¸Õa ÔÉÐåL R¦Ä SD K9D0
+Å¸Õa ÔÉÐåL R¦Ä SD 9D0
 ;J>89!
-yEì× ÔÉÐåL R¦Ä - »Yü ÃËD SD K9D1
+yEì× ÔÉÐåL R¦Ä - »Yü ÃËD SD 9D1
 ;I+06*
-¡ù_G ‚¿à R¦Ä SD K9D2
+¡ù_G ‚¿à R¦Ä SD 9D2
 >K@P…=N
-h~ R¦Ä å K9D4
+h~ R¦Ä å 9D4
 ¦F3$j1M
-Œ™O ÔÉÐåL R¦Ä ™ K9D7
+Œ™O ÔÉÐåL R¦Ä ™ 9D7
 ;N:N,'
-¡d_GS R¦Ä § K9D9
+¡d_GS R¦Ä § 9D9
 ¡HEOs2M
-Óø_ ÔÉÐåL R¦Ä t K9F0
+Óø_ ÔÉÐåL R¦Ä t 9F0
 :>"#€1?
-¹kN ÔÉÐåL R¦Ä SD K9F8
+îœé §œS ÔÉÐåL R¦Ä t 9F1
+:=C.7L
+¹kN ÔÉÐåL R¦Ä SD 9F8
 <K-9MR
-SYŒÕa džP t K9F9
+SYŒÕa džP t 9F9
 :>CI3+
- ¢‡ R¦Ä § K9G2
+Ðª¥ jDG_G •xH R¦Ä » 9FD
+¢92XnJ'
+ÜälO RÃËD q 9G0
+¥HQIlI
+æßSÜþH £Äj®T R¦Ä å 9G1
+¤FB*mO@
+ ¢‡ R¦Ä § 9G2
 ¢HN9qL*
-íƒN R¦Ä/J‡ÎN ÃËD q K9G3
+íƒN R¦Ä/J‡ÎN ÃËD q 9G3
 ¦I.l:W
-E¾Üþ R¦Ä å K9G8
+ƒYleN R¦Ä q 9G5
+¦I(Ul?:
+æ› Åœ R¦Ä q 9G6
+¦I(7l.<
+E¾Üþ R¦Ä å 9G8
 ¥F9FlL=
-ËLSWŠ^ ÔÉÐåL R¦Ä ñ K9K7
+w~€ ÔÉÐåL R¦Ä ™ 9G9
+;LC( 
+¡î} aG‹}L R¦Ä ¬ 9I0
+F+4x4
+²d ‰ÄY R¦Ä KY 9I3
+¢CTRq-&
+‚ß[WsD FlLS R¦Ä ñ 9K0
+9D3;~>F
+S“fR …Õžl R¦Ä Õ 9K5
+›E+K{"3
+åßY ÃËD ñ 9K6
+:CN~MV
+ËLSWŠ^ ÔÉÐåL R¦Ä ñ 9K7
 :DK&€+J
-K_G”N R¦Ä CLYh „«} ÃËD ñ K9K8
+K_G”N R¦Ä CLYh „«} ÃËD ñ 9K8
 :CF&€%8
-†ÂùS AF AUX £ÄH ãŽ R¦Ä Œ K9L2
+y¼¾Üþ ÔÉÐåL R¦Ä ñ 9ñ
+;CC4+H
+†ÂùS AF AUX £ÄH ãŽ R¦Ä Œ 9L2
 B@Y9“QM
-–ÿR”N ´OµAW ‚¿à R¦Ä õ K9M4
+–ÿR”N ´OµAW ‚¿à R¦Ä õ 9M4
 ?0$w+D
-ÿœY R¦Ä “ K9M6
+ÿœY R¦Ä “ 9M6
 œ>PWy6,
-ïcÙ` ÔÉÐåL R¦Ä  K9M8
+ïcÙ` ÔÉÐåL R¦Ä  9M8
 ›@1Ez3#
-S‚Y R¦Ä ÷ K9S2
+îN Þ R¦Ä å 9N1
+§F;i$!
+ŽÝ`S ÃËD å 9N3
+§GA4iK4
+F…º  ÙE R¦Ä å 9N7
+¦F8@j8<
+H¿T R¦Ä t 9R5
+:9S/2W
+‘· ’™S R¦Ä / Œî}U¸ •xH R¦Ä t 9S1
+9?4$~K/
+S‚Y R¦Ä ÷ 9S2
 @NN9‡83
-§›•L ‚¿à R¦Ä ÷ K9S4
+“ÿ­h dbE R¦Ä Š 9S3
+EIAš(N
+§›•L ‚¿à R¦Ä ÷ 9S4
 DM($Q,
-^aE ‘Rñ R¦Ä ÷ K9S5
+^aE ‘Rñ R¦Ä ÷ 9S5
 BKRG@&
-€X_GeN R¦Ä Š K9S9
+’ÉFaD R¦Ä ÷ 9S7
+BM?1‹5(
+€X_GeN R¦Ä Š 9S9
 EK9-•G6
-©Öc R¦Ä ÷ K9U0
+°—Ez¾ R¦Ä SC 9SC
+£?WPo3?
+©Öc R¦Ä ÷ 9U0
 ANQ-Š6>
-A¥N R¦Ä NV K9U3
-CE:"“)Q
-X[ R¦Ä WY K9U4
-@G 0‰;O
-ÒR• •xH R¦Ä NV K9U7
+’LÞœ R¦Ä ÷ 9U1
+BL YŒG$
+ÒR• •xH R¦Ä NV 9U7
 CDJ(‘:N
-ÕŽß R¦Ä › K9V5
+Àžˆ±EW ÔÉÐåL R¦Ä › 9V1
+<HOJJ5
+ªieN ÔÉÐåL R¦Ä › 9V2
+<F)/ƒ?
+¡RžÎN rY•xH R¦Ä › 9V3
+>HGK…R<
+ÕŽß R¦Ä › 9V5
 =HJ)„8E
-”Ä_ ÔÉÐåL R¦Ä SD K9V6
+”Ä_ ÔÉÐåL R¦Ä SD 9V6
 =I'VƒHL
-¶DS ÔÉÐåL R¦Ä ‚ K9V7
+¶DS ÔÉÐåL R¦Ä ‚ 9V7
 =D:I„NE
-´ÝR“_ ÔÉÐåL R¦Ä SD K9V9
+´ÝR“_ ÔÉÐåL R¦Ä SD 9V9
 ;IKX1/
-Åù R¦Ä ’ K9W7
-HT,x3P
-²YÛHL ÃËD ™ K9Y1
+ŒÈœ ÃËD î 9VG
+¦C9>iRD
+­ÈÎN R¦Ä WV 9W3
+¤E#Bn?
+ãUø—Z ‚M…RÐl R¦Ä å 9W8
+¦EQ(j;$
+C‰O ¤OP Œa R¦Ä SC 9W9
+¤@?Gm>/
+áWdžˆ R¦Ä ô 9Y0
+›M?{R
+²YÛHL ÃËD ™ 9Y1
 >M5@„L.
-îÙi ÃËD l KA08
+¶d GÇL “ÿ R¦Ä ô 9Y2
+8L5 |4:
+ãRƒN ÔÉÐåL R¦Ä ’ 9Y7
+œK69yP!
+€kŸ~ R¦Ä í 9Z8
+BY%@ºQE
+“’ˆ R¦Ä í 9Z9
+EZ6F³4*
+Xè ¥ ‘ad ŽR±„ R¦Ä Ù A05
+DK=&‘<U
+îÙi ÃËD l A08
 Ÿ><Ku5&
-¶ûE RåRK ð KA09
+¶ûE RåRK ð A09
 B@S-C
-½N îœé R¦Ä ð KA20
+áLD R¦Ä í A13
+E[2;²YV
+½N îœé R¦Ä ð A20
 BA3?T
-Œ‰‘Öç æ›S R¦Ä Œ KA24
+Œ‰‘Öç æ›S R¦Ä Œ A24
 DG6K–G 
-S‚ß îœé R¦Ä Œ KA30
+Á_ R¦Ä Œ A26
+DG))–W.
+‘Ä vD²œ R¦Ä Œ A28
+DGRA–&O
+S‚ß îœé R¦Ä Œ A30
 EG?<˜Q0
-ÜßE îœé R¦Ä Œ KA32
+ÜßE îœé R¦Ä Œ A32
 EGS,—X@
-ÛYeN îœé RåRK NV KA34
+ÛYeN îœé RåRK NV A34
 DE,1•?0
-í-´_ aG‹}L R¦Ä ð KA39
+í-´_ aG‹}L R¦Ä ð A39
 A>Y9U%
-‚Ÿ•Ú ÀžˆS ¶d R¦Ä ‚ KA50
+‚d_ R¦Ä » A51
+ ;K3s/2
+lŽK žkR R¦Ä í A57
+HY)W¨8P
+©{ÇçK R¦Ä í A61
+@Z3"ÀE.
+T’N ÅœS R¦Ä í A63
+AY";¾.<
+¡R€Æ_ “ÿ R¦Ä í A67
+HY6R©Y
+­©K R¦Ä í A68
+HY?$©<>
+¯ÉS …Þ R¦Ä í A69
+HY,Y¨</
+Y`ÿE ¤¼K 2 R¦Ä í A77
+B]%º4
+´IGÉK “ÿ R¦Ä í A79
+BV-0¼L<
+Jí‡ ãR R¦Ä í í0
+G[+%¬S6
+ÜßE ÔÉÐåL R¦Ä í í1
+E[=O³#
+GÊDWsD-lY‡KA R¦Ä í AQY
+EZX&³%)
+y`±œE R¦Ä q B01
+¨I78g.'
+wÖŽYS R¦Ä q B04
+¨I"!gA
+ã­N ¡RáR R¦Ä VT B06
+¨J);g3>
+áW”N ÃËD … B10
+ªJ6Bd&L
+°—‘ùS R¦Ä q B16
+§I"Oj>0
+vDh‘ù ÔÉÐåL R¦Ä … B19
+©I9Qd:3
+½wRŸAF aG‹}L R¦Ä … B21
+ªK#%d*Y
+R ÛM R¦Ä ÷ B70
+CN0O$;
+ø–K ÜßE £ÄH R¦Ä ÷ BB0
+BMPJ‹)*
+G¬‰Ý-˜‚üËL RÃËD x BQ1
+¤A2<m8+
+Üœ°–ÿR R¦Ä ÷ BW8
+BMPR‹#V
+á¿Û× R¦Ä í ÏA
+H^"F«%2
+…R„R ‚¿à R¦Ä ¬ C00
+G,UxJ,
+Î{jÖ ¤O« R¦Ä NJ C01
+§EE3iV
+y`D ³›î aÎÄ R¦Ä ’ C02
+ŸHBTv55
+}På›E ÔÉÐåL R¦Ä _ C03
+ G8LsV#
+O„`A ‚¿à R¦Ä § C04
+ ID<t1K
+­LkR ²d R¦Ä ‚ C08
+?DM‡49
+ÕRžS ÔÉÐåL R¦Ä JÝ‡ R. ÂïÜÖ ÃËD ¬ C09
+ŸG7=v7%
+Ý`A R¦Ä ç C11
+œGMEyQS
+¨K_ ÔÉÐåL R¦Ä ¬ C15
+žF;0wF?
+F•SŒ ÃËD ¬ C16
+ŸF&Mv)U
+”ž[ R¦Ä ç C17
+œHRy=K
+`DaWS ¿Ikº—Y RåRK § C20
+ GW$t4"
+§›•L ‚¿à …Õžl R¦Ä ‚ C24
+?CO1ˆUO
+ÂkRLY ÔÉÐåL R¦Ä ç C25
+œHJ=z<:
+”xjdc ÔÉÐåL R¦Ä ç C27
+œH;8y;R
+§DD€eN ÔÉÐåL ÕaY ÃËD ’ C29
+žI$Qw=S
+a†SÜþ ÔÉÐåL R¦Ä ’ C35
+žI=?wY
+BƒDjÁ R¦Ä ’ C37
+žHAEw4L
+§œc R¦Ä _ C40
+¡FIs-
+Å•M Òa R¦Ä § C43
+¡HL(rWS
+e{`T R¦Ä µ C44
+¨GW3f!.
+”Ée §T´ËL R¦Ä ¬ C45
+F;3wLG
+¦ÄA³ ÔÉÐåL R¦Ä ’ C47
+žI?Cw:X
+’LÎN ãR ¥ ‘ad ŽR±„ R¦Ä Ù C48
+DK5O‘;%
+Ÿ²R Ÿ[ ¤¼K R¦Ä Ù C53
+CJN<N>
+OûE ‚¿à R¦Ä ¬ C55
+žH ,w5@
+ÜLT ÃËD ¬ C56
+ŸG4EuFS
+§œcS “™_G § C57
+¢I#Kr2Y
+“ÿ “WN R¦Ä ’ C59
+ŸHD!vB"
+ÿ™lL±œE ÔÉÐåL R¦Ä _ C62
+¡G:4s-E
+ŒY¥E ¤¼K /¥ ‘ad ŽR±„ R¦Ä Ù C64
+DLF‘"5
+zYÕ{H ÔÉÐåL R¦Ä _ C65
+ G3Tt0 
+ÕöO{H ÔÉÐåL R¦Ä ¬ C66
+FUMxCR
+¤OSÏ ÔÉÐåL R¦Ä õ C71
+œ=/Ly!(
+¤O« ’™S R¦Ä Â C72
+EMXG“=C
+X[ ÔÉÐåL ´€S R. ÂLy¼N ÃËD ¬ C73
+žGP w8D
+Œ«±œE ÔÉÐåL R¦Ä ’ C74
+HH-xWS
+”º¡œ ‚¿à R¦Ä ¬ C75
+žG$w5'
+¦z yOk R¦Ä ¬ C77
+žH14vP)
+›W ‚l_w ÔÉÐåL R¦Ä Œ C80
+CB'M–/D
+ŒÈœ R¦Ä ¬ C81
+ŸH1;v"9
+Ba«[ R¦Ä ¬ C82
+žGKKw$#
+ÏƒN R¦Ä Œ C83
+DCOA—C0
+FaE¦Ä/ÚÖ_K R¦Ä ¬ C86
+žH4Fw?R
+TK–ZYK ÃËD § C88
+¢I&3r+3
+SYLîÉA R¦Ä ’ C89
+ŸHH*uW>
+ÚÂGçC ÔÉÐåL R¦Ä § C91
+ GY@t%G
+…[E R¦Ä _ C92
+ G&Pt!R
+¶RL±œE R¦Ä ¬ C94
+žG@vVR
+Ÿ²œ R¦Ä _ C97
+ŸG+Nu<:
+“ÿ ±œA³ R¦Ä _ C98
+ŸG&Su9B
+ÐRC€ ¹T ÀžˆS R¦Ä í ´P
+G_;&®BF
+‚ùOî ÔÉÐåL R¦Ä í ~U
+FZ>D¯IC
+´¢ÿN R¦Ä í ~X
+H^!Y«W#
+‚Ÿ•Ú ÀžˆS ¶d R¦Ä ‚ ‚4
 >DR:†6B
+ŒÈœ ºªIP í CSR
+E['=³LR
+‚W ¤¼K R¦Ä ÷ CW0
+AMVQ‹=
+´—_A R¦Ä í CXC
+G[@X®7C
+´g`A R¦Ä í CZN
+G\".¬ S
+´ge´_A R¦Ä í CZO
+G\?O®F&
+£R”N ‚¿à ÁA/T’N îœé R¦Ä ô D00
+9M-D~6
+OÞ³ ÔÉÐåL R¦Ä ç D02
+›I/?zMJ
+KÇM ÔÉÐåL R¦Ä ™ D03
+;L06€V2
+wRžÎN ÔÉÐåL R¦Ä ™ D05
+=ME3ƒ8+
+§O ÔÉÐåL R¦Ä ™ D06
+:N/?5D
+F^ ÔÉÐåL R¦Ä SD D07
+=K („*
+áß_¶U ÔÉÐåL R¦Ä ™ D09
+<NOO‚7
+OJIBÂ RåRK § D11
+¡II*s(
+ýÄ¬E ÔÉÐåL R¦Ä ô D14
+9M?%~/=
+“ÿ gÍË“ RåRK § D15
+¡IDFrXU
+²d’™S R¦Ä ‚ D17
+@DK9Š&S
+YlE R¦Ä § D20
+£I$FpM*
+Œh ªI ‚¿à R¦Ä q D23
+¦H?Ul7;
+ý«ihN ÔÉÐåL R¦Ä ™ D24
+<MEAEF
+”Ée’ï Âfº R¦Ä ’ D25
+žL%1wRV
+D•YeN ÔÉÐåL R¦Ä ™ D29
+:NC%(?
+€†S ÔÉÐåL R¦Ä ™ D31
+;N/$6+
+dÜ~ ÔÉÐåL R¦Ä ô D32
+9KAV}>(
+ÂRaN ÔÉÐåL R¦Ä ô D37
+9N)<~HI
+ÞUK „a ÔÉÐåL R¦Ä ô D39
+8KH6|V
+dEPjN ÔÉÐåL R¦Ä ô D41
+:N9F~QW
+ÀžˆÃËD ÔÉÐåL R¦Ä ô D42
+8J+R|YV
+¹¨²œ RåRK q D43
+¦HU(k,@
+‚UwR •xH R¦Ä Ù D47
+CJJ;U$
+‚LØÜS ÔÉÐåL R¦Ä ™ D49
+>NSU„M=
+¤OSÏ ÔÉÐåL R¦Ä ™ D50
+>NUI…/O
+C“axE AcODƒ… q D51
+¥I"lFY
+³›ŽO R¦Ä q D52
+¦HMUkP?
+²d Fì ÔÉÐåL R¦Ä ™ D54
+:LT!~U%
+ƒÄÎN ÃËD ™ D55
+;NK)€5B
+”Y±œE ÔÉÐåL R¦Ä ™ D56
+:M:A1G
+ûi Ç‰N aG‹}L R¦Ä ™ D57
+=LNLƒQB
+mc “ÿ ÔÉÐåL R¦Ä SD D58
+=K6Tƒ"Y
+ìÂ™A R¦Ä q D59
+¥H<$lW 
+Ow ÔÉÐåL R¦Ä ™ D60
+>N4P„SS
+eW›R ÔÉÐåL R¦Ä ™ D61
+<N3<‚5=
+¾Õa R¦Ä Œ D63
+EF;=™AS
+²d¹¨ ÔÉÐåL R¦Ä ™ D64
+=NTNƒY
+‚º¢A ÔÉÐåL R¦Ä SD D65
+;I8€5V
+hL¯ J¿µ‹N R¦Ä í D66
+F^ Y¯I4
+ƒ³ºÜþ R¦Ä Â D69
+DL":’WX
+ÕNƒE ÂLeN ‚¿à R¦Ä w D73
+¡?LWqG@
+´Š”N R¦Ä h D74
+¦DPYiBL
+ÛÄ R¦Ä q D79
+¥H.#m:T
+|‚ß-›WF`E R¦Ä q D80
+¥I10lI@
+aD “ÿ FlLS ÔÉÐåL R¦Ä ô D81
+9MO<~-:
+O±D R¦Ä q D82
+¦HE/jMM
+á[±œE R¦Ä Œ D83
+DEL™4Y
+ŽÆOç ÃËD Œ D86
+CB8U•1&
+ bT'S ¶dcN ±h R¦Ä q D88
+¥H&YmG"
+”xË[A ÔÉÐåL R¦Ä § D90
+¡JU8s"&
+Ài„R¦Ä RåRK q D91
+¦I((kO$
+Ó¦-“¨c R¦Ä § D95
+¢I"q.2
+ƒ…O dbE R¦Ä § D98
+£HMLpX<
+ƒÄÎN ÃËD § D99
+£HN!pE7
+ƒY H·D …Õžl R¦Ä t E01
+==@W„T>
+mc[ R¦Ä ö E02
+>>D ‡G,
+¡T´ ÔÉÐåL R¦Ä ö E05
+?>EF‰)S
+€A ‚¿à-ZIP F•NK‰N …Õžl R¦Ä ö E06
+=>W'…6B
+`DaWS ‚¿à R¦Ä t E11
+=>1R„=N
+¤`E ‚¿à R¦Ä t E13
+==6T„3M
+òKAY Ñ_³H R¦Ä ö E14
+?B@ˆ J
+ÞN ”Ä_ R¦Ä Œ E16
+DC"T—AO
+yUkR ÔÉÐåL R¦Ä t E19
+<B,ƒ7U
+°—cIkR R¦Ä ð E24
+@?NC‹Y*
+’~iÜþ ÔÉÐåL R¦Ä ð E25
+A?X+ŽML
+€A ‚¿à-Jl R¦Ä ö E26
+=>%R…'0
+BÌ„ ÃËD t E30
+;=F:XC
+‰™ž^ RåRK ö E32
+?B/;‰!4
+S§€Y êëÎN ÔÉÐåL R¦Ä ã« ÃËD t E34
+<@TG‚R&
+FÍiS R¦Ä t E35
+>== ˆ&O
+³Š³eWN R¦Ä Œ E36
+DDU.–QT
+»Y_G J •xH R¦Ä ð E37
+@>PM‹RL
+læ› ŒÀg ÔÉÐåL R¦Ä t E38
+=<5!…G 
+’LÎN'S R¦Ä x E40
+£AEo36
+aAwN ‚¿à R¦Ä t E41
+<=)Vƒ:5
+À¶R”N ÔÉÐåL R¦Ä t E42
+<B+.ƒ)H
+æ› Õ¿¯_ “ÿ R¦Ä Œ E45
+CCQH–(G
+UPeN ‚¿à R¦Ä t E48
+<=%<„+<
+ãGÛD R¦Ä ð E51
+A@A@(1
+|D¡M ‚¿à R¦Ä t E52
+=A+P„5U
+iûc ÃËD § E53
+£IPLq N
+O„` žD³ R¦Ä Œ E55
+DDN$™=P
+hNkR Ðà R¦Ä t E57
+=>XA„P>
+vù ÚG RÃËD t E58
+:?092P
+ËOY ÔÉÐåL R¦Ä ð E60
+@>N7A+
+G¬A ™ ÔÉÐåL R¦Ä ð E63
+A>W;ŽFG
+ÿq R¦Ä ð E67
+@? QŒT>
+‡ªË“ Þ¬¦Ä ûÙc¦Ä ð E68
+A?#%Ž'F
+HUR RåRK t E70
+:;B&Y8
+ÞN ”NUË R¦Ä ð E77
+@>D)ŒDO
+ŽœS R¦Ä ð E78
+@=UXSD
+­c• rY åRK R¦Ä Œ E79
+CBP7•R(
+½¨žŠ ÔÉÐåL R¦Ä ð E81
+@?.S%J
+hÉO J¿µ‹N R¦Ä NV E85
+DGW-”CR
+‚x¡S “ÿ R¦Ä ö E89
+>A4"†(Q
+´_€ ÔÉÐåL R¦Ä ð E91
+@B$E‹@<
+‡¯xç ÔÉÐåL R¦Ä ö E92
+?@KNˆ :
+ûiWsD R¦Ä ö E94
+@?3*ŠR 
+¾[ ÔÉÐåL R¦Ä/åÇ ÿR´Ø ÃËD ð E95
+@=YXŒ3<
+§D îœé RåRK ö E98
+?@KAˆJH
+ËOY Fõ ºªIP ð ¼0
+@>G(>P
+ê›S ÃËD t F00
+9?BL~(K
+Æ`AH ÔÉÐåL R¦Ä t F01
+;@.DK?
+’Lãþc ‚¿à R¦Ä t F05
+;@+?/ 
+”ž` RåRK t F06
+<@PE‚)@
+EUFAÇA ÔÉÐåL R¦Ä OK F08
+9A/S}CE
+|¥fE ÔÉÐåL R¦Ä OK F09
+;@<K7L
+jN×â¯ ÔÉÐåL R¦Ä OK F10
+9A67~W
+ïËL ¤¼K RåRK » F13
+¡8X&oTV
+’´—A îœé R¦Ä t F14
+;?VR€C
+„c ÔÉÐåL R¦Ä t F17
+8=OT|'5
+…ÈÅS ÔÉÐåL R¦Ä t F21
+<@J5‚=N
+¨R× ÔÉÐåL R¦Ä OK F22
+:B5&.D
+•ˆc ÔÉÐåL R¦Ä t F23
+;>9'€FX
+½LPH· ÔÉÐåL R¦Ä OK F30
+:@=:~Y5
+“ÿ fXO” dbE åRK R¦Ä OK F31
+9?Y:~D@
+jlDeN ÔÉÐåL R¦Ä OK F32
+:@,W:8
+ÃaãU¸ R¦Ä Œ F34
+CBQB–9P
+¦«Ø K_GÚM R¦Ä t F35
+:>U6€8)
+‚ùËL ÔÉÐåL R¦Ä OK F36
+;A/Q€X!
+ŒRžZOZO ÔÉÐåL R¦Ä ö F37
+>?DV‡SL
+iÉS ÔÉÐåL R¦Ä t F41
+9>1M~EP
+Ë Ú•Ú ÚWÑN R¦Ä-dEk¾ ÃËD  F43
+›?):zEN
+bj¾ ÔÉÐåL R¦Ä t F44
+9>'P}OH
+£ÄH åLM –H ‚¿à ³›•L A±b‹N R¦Ä » F45
+£8PFn+/
+ƒ~Âœ ÔÉÐåL R¦Ä t F46
+9>UP~8&
+d ³Š³ g“™ R¦Ä » F47
+ ;DLrU
+S“eN ÔÉÐåL R¦Ä t F49
+<?;#ƒEF
+’üSáƒ ÔÉÐåL R¦Ä t F51
+9>V2}.J
+F•NK‰N ‚¿à R¦Ä t F53
+9?*U},-
+€D³ ÃËD t F56
+;>T?J(
+¡Y‘RK R¦Ä Œ F62
+DF>P™(U
+`ÁKO ÔÉÐåL R¦Ä OK F68
+:A!&€-Q
+R åRK Ûœ® R¦Ä t F69
+:?7~P+
+FaxH îœé R¦Ä Œ F70
+B?@9“%G
+F•NK‰N ÃËD Œ F72
+DD00—7N
+¡RžÎN ÃËD OF K£X Ðà R¦Ä t F75
+;?8+NW
+¹º‡¹E ™ R¦Ä t F78
+:>@4R3
+Oÿ”H ÔÉÐåL R¦Ä OK F81
+9A61~02
+eWN & ‚¿ªY RåRK t F82
+<?;&ƒNM
+‚´•N ‚¿à R¦Ä t F85
+=?IK„J 
+ŒLD²œ åžï R¦Ä “ F86
+›>%2z!.
+¿‹N åžï R¦Ä “ F87
+›>I<z2,
+ê›Sáƒ R¦Ä “ F88
+›>*%zIX
+’üSáƒ ÔÉÐåL R¦Ä “ F89
+œ>')yGU
+K_GÃïc R¦Ä OK F92
+:ARAW)
+ŒL¹¿ ‚¿à R¦Ä » F95
+ <;+s$P
+YOíØ ‚¿à R¦Ä t F98
+=?+ „ON
+¹LhN±œE ÔÉÐåL R¦Ä OK F99
+9A#'~7
+»b R¦Ä í »T
+B\9'»Y2
+ÃN€Y±œE RåRK å G05
+¤F,KnJ
+¨–H dbE AcODƒ… w w2
+¡?)r4G
+ìOD›WS R¦Ä í GNU
+@Y%!¿@=
+±É¯ ÔÉÐåL R¦Ä OK H04
+8BCY}'#
+’LÜÄ[ ÔÉÐåL R¦Ä OK H05
+9@U*}5D
+Å¸“™-’›T R¦Ä ¬ H07
+DLKwD7
+ÜälO ÔÉÐåL R¦Ä Õ H17
+›CE-{#.
+áW‰ˆ y¼N ÔÉÐåL R¦Ä Õ H19
+œE4*y+'
+w_‡±œE …Õžl R¦Ä Õ H27
+›BBKz6
+°âd[E _fÖb‹}L R¦Ä ÷ H28
+CNYTŽM3
+H¿TS±œE ÔÉÐåL R¦Ä  H34
+8B"H{K/
+C“Rñ±œE ÔÉÐåL R¦Ä  H35
+›A:-{7D
+jRŸˆ R¦Ä Œ H37
+DF&2–(J
+HYÝ¦M R¦Ä Œ H47
+EFCE™:.
+Þ~”N ÃËD ¬ H49
+D9 x,'
+vS”R~ …Õžl R¦Ä Õ H57
+CK>xC
+Ñi ÃËD Õ H58
+›C)#zJ-
+£Â¯ ÔÉÐåL R¦Ä OK H66
+9BI1}C1
+jF›R ¶S€Y R¦Ä OK H68
+9AWK}2=
+d•T‘ù ÃËD t H70
+=B2J„ V
+§D Ýc¢A _Ódžl R¦Ä OK H71
+9B+=}1N
+jÖ`Ú ±œA³ RåRK õ H75
+@MRx %
+å°¥KA ÔÉÐåL R¦Ä OK H76
+9BF0~62
+ËÚN ÕhL RåRK Õ H79
+›D3Dz@0
+ÃËD OF DaÝS R¦Ä § H80
+¢J3TqKK
+žkR FlLS R¦Ä t H81
+<A"WƒK-
+A åÇ îxE Fahž~eWN aG‹}L R¦Ä Õ H88
+CB3x/,
+¹§q ÔÉÐåL R¦Ä OK H92
+9B8@~5,
+[ ÔÉÐåL R¦Ä ¬ H96
+žD6vV"
+åW›E ÔÉÐåL R¦Ä OK H97
+:B4D~N1
+Ðà OF ©‰A-S’ïc ‚¿à ÔÉÐåL R¦Ä t I06
+<@@ƒLR
+ŒvN ¤¼K ¥ ‘ad ŽR±„ R¦Ä Ù I08
+CK&CUJ
+£øE ‚¿à R¦Ä ò I10
+£EN"o>)
+ÿE ÃËD WV I16
+£CBo??
+æÆA R¦Ä-¡ÄZËL ÃËD ò I17
+¡F'Sr0<
+J–ñ[ ‚¿à R¦Ä WV I18
+£DUMoO(
+†-R R¦Ä _ I20
+ŸDQ$u<
+•™|PH ‚¿à R¦Ä _ I22
+¡F(&rU?
+FAYâf ‚¿à R¦Ä ò I23
+¢E@+q7,
+ËKÁc R¦Ä ç I27
+œHPOy4Q
+y¼¾Üþ ÔÉÐåL R¦Ä _ I34
+ E1Cs=3
+©~c G{HžE …Õžl R¦Ä KY I35
+¢BQ@q3=
+ž´D ÚWÉˆ R¦Ä ò I40
+£F0?oQ*
+ƒÄ ›WŸN ÃËD WV I41
+¢D97p0P
+å|I ÔÉÐåL R¦Ä _ I42
+ DA"t9U
+ÛÅO ªOTWsD R¦Ä ò I44
+¡EKTr2A
+ÂPï¬“ R¦Ä Ù I45
+DKV<’KO
+d`eN R¦Ä KY I50
+¡CQqPK
+”D žkR RåRK ò I54
+¢F*qOI
+¡³ºeWN R¦Ä _ I61
+¡ES3s'N
+Õ¿T dc‰ˆ ÔÉÐåL R¦Ä ¬ I63
+EY-xN-
+Šúc R¦Ä ò I64
+£G/Bp43
+C‰[ ‚¿à R¦Ä ò I66
+¢E<*qQL
+Ðx_} ²d R¦Ä ò I67
+¡E->rL9
+ÂRaN ‚¿à R¦Ä/êë “› ÃËD ò I68
+¡E9Jr-$
+C€RÕ ‚¿à R¦Ä ò I69
+¡E"Hr*C
+Õþ` ‚¿à aG‹}L R¦Ä ò I71
+£EE-oN*
+²dÃËD R¦Ä _ I72
+ F Xt'C
+Õ•_E R åRK ò I73
+¡EFVr,3
+yI…S ÃËD ò I74
+¢F%WqK*
+OS„|A ÔÉÐåL R¦Ä ç I75
+›G!&{G5
+¨Ì ÔÉÐåL R¦Ä _ I76
+ FM)t&M
+£ø‡±œE R¦Ä _ I80
+ F+sWS
+Þ€M ÔÉÐåL R¦Ä _ I83
+ DB-t'"
+¨R× ‚¿à R¦Ä ò I86
+£EG<p)R
+á[±œE R¦Ä _ I91
+ŸD =u0X
+a† •xH R¦Ä Ù I92
+DJSE‘HM
+Ba~_žD³ ‚¿à R¦Ä KY I93
+ CM#t8;
+¡ù_ ‚¿à R¦Ä ò I95
+¢FBEqDC
+‚LØvA-ÁR ‚. R¦Ä KY I96
+ C##s2U
+lEX`DžA R¦Ä _ I99
+ F+WsD-
+DYcS±œE ¶ R¦Ä ç ç8
+H;Ly(M
+”RøE ¤¼K ºªIP Ù Ù8
+CJL6Y%
+¦ŽY åT´ ÇªlI¸T¦Ä _ _3
+ŸCT,uM7
+ÆTZ ¤¼K R¦Ä í J“
+EZ;!³I4
+F_GeN ÃËD › K01
+9F5-}M3
+y¶fR DdÑN R¦Ä ¬ K06
+EX6x6+
+ƒœA ÚWÑN R¦Ä Õ K07
+œCV'yNO
+¹œY R¦Ä ‚ K08
+=D %„%
+æŽ‚ R¦Ä q K09
+¨I9*h=!
+ÞM žGGS RåRK OK K11
+9B+$}E%
+y`D ûZE OÞ³ –H R¦Ä Õ K15
+›D$DzFP
+~S yOk R¦Ä q K16
+§I-iB4
+ÕEZØA ÔÉÐåL R¦Ä ñ K17
+<CA‚:*
+lãq ÔÉÐåL R¦Ä Õ K19
+8F-J|22
+§œS ÃËD ñ K22
+:CYDUB
+‚O¨ºeWN-²d±œE R¦Ä q K23
+§HCLhS8
+Ì«ËL ‚¿à R¦Ä KY K24
+ CAs$(
+ŒRƒœeN …Õžl R¦Ä Õ K26
+›E0G{<6
+‚¿ÐL R¦Ä í K29
+?^SRÁH)
+jR RåRK q K30
+¨I)gD
+ï[ R¦Ä q K31
+¨HLHh@E
+žkºÙE R¦Ä ñ K32
+:CJS66
+Þ€M …Õžl R¦Ä Õ K33
+œCBUyB.
+wù›R ÔÉÐåL R¦Ä ñ K34
+8DN7|W4
+Âï_GeN ‚¿à …Õžl R¦Ä ñ K38
+:EJ% Q
+¿‹N±œE ÔÉÐåL R¦Ä Õ K43
+›F>7{>
+AkR ÔÉÐåL R¦Ä OK K44
+<BMV‚=N
+fX¹” ÔÉÐåL R¦Ä OK K49
+=B<2ƒNP
+‚OK RÃËD ñ K50
+:C?U(;
+…Ð› ŸD³ R¦Ä ñ K51
+;C-X€>S
+ŒP¯_ N S§^ RÃËD - ÕNƒE Ðà R¦Ä Õ K52
+œED"yIC
+^OÈÎN å« R¦Ä í K55
+F[(D¯G/
+ìÇD ¨fº[ ÔÉÐåL R¦Ä Õ K57
+9F8K}3L
+¡ƒLD Kžc ÃËD ñ K58
+;C( L3
+ÝËç ¶R¡Ä R¦Ä ñ K59
+8E@,}(O
+ÕžTZ …Õžl R¦Ä ñ K61
+:E:.€%J
+³› SqhR R¦Ä KY K62
+¡DH-r5<
+‚¿ÐL yOk ÔÉÐåL R¦Ä ñ K63
+9DFA~@4
+±N“™ îœé AcODƒ… ñ K64
+8DP-}(V
+¸eN R¦Ä ñ K65
+<D;5‚:N
+OS²ì ÔÉÐåL R¦Ä ñ K67
+8C'A} ?
+wÖâT ÔÉÐåL R¦Ä ñ K68
+8D.D}*U
+‰x|N ÔÉÐåL R¦Ä ñ K71
+:E!;€(
+¡M× ÃËD ™ K74
+:LDU~YU
+OSáÖE ÔÉÐåL R¦Ä ñ K75
+;E8€FL
+Fa†OM ÔÉÐåL R¦Ä OK K77
+;BK<$'
+Í¬iE ÔÉÐåL R¦Ä ñ K78
+:DT-,'
+JâÕa ÔÉÐåL R¦Ä ñ K79
+<CY"SE
+§ÝI ‚¿à R¦Ä ñ K81
+8D>5|U,
+S§^ „c ÔÉÐåL R¦Ä ñ K82
+;EKJ€MF
+Þ^A ÔÉÐåL R¦Ä ñ K83
+9ET3}LA
+ÅAÂ^A ÔÉÐåL R¦Ä ñ K87
+9ERK}==
+l€N ‚¿à R¦Ä ñ K88
+9CR*}5)
+”‚N ‘W€R …Õžl R¦Ä Õ K89
+›EIIz9R
+¹Ä[ ÔÉÐåL R¦Ä ñ K91
+9EFK}>
+Ìï ‚¿à R¦Ä ñ K94
+;D>O/5
+©S‚“ R¦Ä ¬ K96
+žELQv04
+l‰ÎN ÔÉÐåL R¦Ä ç K98
+›HKPzN.
 ŸwN ‚¿à R¦Ä ¬ KAAA
 žF'=w2$
 Aå“´¢|A aG‹}L R¦Ä » KAAF
@@ -7464,6 +8814,8 @@ j™cÎN ÃËD x K–Z
 ¥@I"l+
 Âh} ÔÉÐåL R¦Ä ô KÁC
 8L9}*F
+hXfR B »Ši„ …Õžl ÃËD  KÁF
+›@#Y{!X
 €}²E ‚¿à R¦Ä § KÁG
 ¢GQXr"G
 DÕa ÔÉÐåL R¦Ä OK KÁM
@@ -7566,6 +8918,8 @@ Aî vœ ”Ä_ …Õžl R¦Ä Õ KAOV
 DD*N˜.R
 ”× ÂLÿR LZ R¦Ä î KAPH
 ¥D"%k1(
+¦Ä OF Î{H ŸUgç} EXEÒk aG‹}L R¦Ä “ KAPS
+œ<#+x@W
 ”ž[ ‚¿à R¦Ä - BƒWN ÃËD ú KAPT
  A!EsA%
 APzE îœé R¦Ä Œ KAPV
@@ -7658,12 +9012,10 @@ l©S ÆTZ Õ¿¯_ aG‹}L R¦Ä OK KAXS
 ABW?M
 ¡Z€H·d R¦Ä w KðE
 ¢=S#pDQ
-°—‘ùS R¦Ä q KB16
-§I"Oj>0
-vDh‘ù ÔÉÐåL R¦Ä … KB19
-©I9Qd:3
-½wRŸAF aG‹}L R¦Ä … KB21
-ªK#%d*Y
+ƒ°¶D ®ÞÇT džP  KðU
+8A.G|+:
+ãÖ‡ ‚¿à ÔÉÐåL R¦Ä ™ KãC
+:LV:€!
 ãß€ Õ¿¯_ R¦Ä NV KãM
 CFAV’R8
 H·[ ‚¿à …Õžl R¦Ä § KãX
@@ -7678,6 +9030,8 @@ BƒÿN áW ÔÉÐåL R¦Ä › KBBW
 ¤C*9n6:
 ø–K žkR FlLS ¶ R¦Ä ’ K\K
 J-!xQ1
+ªI-‚¿à R¦Ä » K\R
+ <PDsB$
 ø`ˆ ÔÉÐåL R¦Ä { KBDG
 @CA‹:Y
 ’œ”R ÔÉÐåL R¦Ä êë L ž„ ÃËD (2006) ô KBDH
@@ -7704,6 +9058,8 @@ fR× ‚¿à R¦Ä t KBý
 ;BQNC%
 ±þ¬ I ygÎM ÔÉÐåL R¦Ä _ KBFR
  DP6t8I
+lÄ±œE aG‹}L R¦Ä/^O”S J BÌM‰K ÃËD l KBFZ
+Ÿ@+Kt-3
 H{´_ÎN ‚¿à R¦Ä t KBGD
 <AH!ƒ5D
 hŒ©R ‚¿à _Ódžl R åRK w KB³
@@ -7764,6 +9120,8 @@ vG Àžˆ ˜ ”¹N-WžNK€ R¦Ä t KBPG
 œ>K4yRP
 ÜälO “x®fR aG‹}L R¦Ä q KBQR
 ¥HU2lBJ
+€N aG‹}L R¦Ä ö KBþ
+?@DIˆP 
 ÞÔËS ÃËD KY KB×
  CNQs;Y
 LF®T ÔÉÐåL R¦Ä … KBd
@@ -7810,62 +9168,10 @@ BƒWnsD aG‹}L R¦Ä t KBWD
 A?73ŽG)
 êëÎN ‚¿à R¦Ä WY KÏG
 @J4RˆI1
+’œçõÜþ °—€Y ‚¿à R¦Ä KY KÏL
+¡BMHr)X
 ãY Ðà aG‹}L R¦Ä t KÏY
 9:X6}QO
-y`D ³›î aÎÄ R¦Ä ’ KC02
-ŸHBTv55
-}På›E ÔÉÐåL R¦Ä _ KC03
- G8LsV#
-O„`A ‚¿à R¦Ä § KC04
- ID<t1K
-­LkR ²d R¦Ä ‚ KC08
-?DM‡49
-ÕRžS ÔÉÐåL R¦Ä JÝ‡ R. ÂïÜÖ ÃËD ¬ KC09
-ŸG7=v7%
-¨K_ ÔÉÐåL R¦Ä ¬ KC15
-žF;0wF?
-F•SŒ ÃËD ¬ KC16
-ŸF&Mv)U
-”ž[ R¦Ä ç KC17
-œHRy=K
-`DaWS ¿Ikº—Y RåRK § KC20
- GW$t4"
-§›•L ‚¿à …Õžl R¦Ä ‚ KC24
-?CO1ˆUO
-”xjdc ÔÉÐåL R¦Ä ç KC27
-œH;8y;R
-§DD€eN ÔÉÐåL ÕaY ÃËD ’ KC29
-žI$Qw=S
-a†SÜþ ÔÉÐåL R¦Ä ’ KC35
-žI=?wY
-¦ÄA³ ÔÉÐåL R¦Ä ’ KC47
-žI?Cw:X
-§œcS “™_G § KC57
-¢I#Kr2Y
-ÿ™lL±œE ÔÉÐåL R¦Ä _ KC62
-¡G:4s-E
-zYÕ{H ÔÉÐåL R¦Ä _ KC65
- G3Tt0 
-¤OSÏ ÔÉÐåL R¦Ä õ KC71
-œ=/Ly!(
-X[ ÔÉÐåL ´€S R. ÂLy¼N ÃËD ¬ KC73
-žGP w8D
-Œ«±œE ÔÉÐåL R¦Ä ’ KC74
-HH-xWS
-”º¡œ ‚¿à R¦Ä ¬ KC75
-žG$w5'
-¦z yOk R¦Ä ¬ KC77
-žH14vP)
-›W ‚l_w ÔÉÐåL R¦Ä Œ KC80
-CB'M–/D
-ŒÈœ R¦Ä ¬ KC81
-ŸH1;v"9
-ÏƒN R¦Ä Œ KC83
-DCOA—C0
-TK–ZYK ÃËD § KC88
-¢I&3r+3
-ÚÂGçC ÔÉÐåL R¦Ä § KC91
- GY@t%G
 ²X‘ù ‚¿à R¦Ä § KŒD
 ¡J.?s70
 ¤G Õäb R¦Ä ‚ KŒG
@@ -7916,6 +9222,8 @@ O‚›E ‚¿à aG‹}L R¦Ä SC K„U
 ›K'>{PB
 ¤AW‘ùS±œE aG‹}L R¦Ä _ KCFJ
  EX>tU*
+‚Ÿ•Ú R `D À–E ¦Ä ‚ KC‘
+>EM!†>.
 ©S‚“ ¶ R¦Ä § KCFS
 ¢I9>q8J
 y¼N€E ‚¿à R¦Ä ð KCFT
@@ -7950,6 +9258,8 @@ CMOHŽ(#
 8H L|M2
 ŒÊO aG‹}L R¦Ä ¬ KÐR
 žC!Rw+)
+Ë€N ´·´ ÃËD ç KCJJ
+œI3Uz%Y
 ÒL¨¨R aG‹}L R¦Ä î KCJR
 ¥D=BkQ>
 ÿ³L”N AF AUX ÃËD OK K~A
@@ -7970,6 +9280,8 @@ C“Rñ±œE-Õì…× ‚¿à aG‹}L R¦Ä ú K~V
 ŸBC1u6T
 ¨üžD³ R¦Ä å K~Z
 §F53i/8
+´IGÉK “ì[ R¦Ä í KCL
+BV0E¼>#
 C‰[±œE ÔÉÐåL R¦Ä ’ KC‰
 ŸJBPvIS
 C‰[ aG‹}L R¦Ä OK KCLK
@@ -7992,6 +9304,8 @@ MYcS ÃËD R¦Ä ô KCó
 ›G){3A
 C“aÕ ÔÉÐåL R¦Ä NH KCNH
 ©I4+f4%
+´cOÿE ‚¿à aG‹}L R¦Ä w KCÉ
+¡@0Dr78
 øO«c ÔÉÐåL R¦Ä ñ KCNK
 :E>WE&
 ´_O R¦Ä Œ KC£
@@ -8010,10 +9324,14 @@ CŸÆâ ŒRLeN ‚¿à R¦Ä ô K‚Q
 ;:96++
 ‚LØÜS ‚¿à ÔÉÐåL R¦Ä x KCPC
 ¤@.4lHT
+²™ËL H ‘ù R¦Ä KY KCPF
+¢C5#q-A
 ´‡A¨íE aG‹}L R¦Ä î KCPK
 ¦BEVj1-
 ‚ÈeN WsD€Y R¦Ä Œ KCPM
 B?S6”,D
+y¼› ‚¿à aG‹}L R¦Ä w KCPP
+¡?ASq&/
 d ŸUg ÚWÑN R¦Ä ¬ KCPS
 D@-x'4
 C€ÜÖE aG‹}L R¦Ä t KCPT
@@ -8024,12 +9342,16 @@ DD&L–DS
 ¡F;!r?B
 ´`D€R aG‹}L R¦Ä OK KCQB
 :AI8~O+
+H L ÎüY ŒœA¡N R¦Ä l KCQF
+ž<9DuRC
 ‚OK ÔÉÐåL R¦Ä ô KCQM
 œMO1zG4
 ´cAW ÔÉÐåL R¦Ä/LYxH œ_³R ÃËD SC KCQW
 ¤@HLmW7
 ´b¡M ÔÉÐåL R¦Ä ” KCQX
 ©GG0cY4
+‚Ÿ•Ú ¤¼K R¦Ä í K¤
+B]@"¹Y2
 C Û±D ŒÈœ ÃËD ‚º¢`A ÔÉÐåL R¦Ä t K¤S
 9>G~6 
 Z M J–K dËL ÃËD  K¤T
@@ -8060,6 +9382,8 @@ _³º|L R¦Ä ¬ KµK
 >IJ…C#
 Œdƒ±œE ÔÉÐåL R¦Ä t KCVB
 ;;2=€Q!
+‚±ˆeN ÔÉÐåL R¦Ä w KCVC
+¡?CWqPY
 ¹œgfR ÔÉÐåL R¦Ä Œ KCVH
 CBSB—6B
 ïP ‚¿à aG‹}L R¦Ä  KCVK
@@ -8098,62 +9422,6 @@ eM B. Û±D ÃËD w KCZL
  @91rV3
 M§T ‚¿à R¦Ä t KCZT
 ;:=2O7
-£R”N ‚¿à ÁA/T’N îœé R¦Ä ô KD00
-9M-D~6
-OÞ³ ÔÉÐåL R¦Ä ç KD02
-›I/?zMJ
-wRžÎN ÔÉÐåL R¦Ä ™ KD05
-=ME3ƒ8+
-F^ ÔÉÐåL R¦Ä SD KD07
-=K („*
-áß_¶U ÔÉÐåL R¦Ä ™ KD09
-<NOO‚7
-OJIBÂ RåRK § KD11
-¡II*s(
-ýÄ¬E ÔÉÐåL R¦Ä ô KD14
-9M?%~/=
-²d’™S R¦Ä ‚ KD17
-@DK9Š&S
-Œh ªI ‚¿à R¦Ä q KD23
-¦H?Ul7;
-”Ée’ï Âfº R¦Ä ’ KD25
-žL%1wRV
-€†S ÔÉÐåL R¦Ä ™ KD31
-;N/$6+
-ÂRaN ÔÉÐåL R¦Ä ô KD37
-9N)<~HI
-ÞUK „a ÔÉÐåL R¦Ä ô KD39
-8KH6|V
-ÀžˆÃËD ÔÉÐåL R¦Ä ô KD42
-8J+R|YV
-¤OSÏ ÔÉÐåL R¦Ä ™ KD50
->NUI…/O
-²d Fì ÔÉÐåL R¦Ä ™ KD54
-:LT!~U%
-ƒÄÎN ÃËD ™ KD55
-;NK)€5B
-”Y±œE ÔÉÐåL R¦Ä ™ KD56
-:M:A1G
-ûi Ç‰N aG‹}L R¦Ä ™ KD57
-=LNLƒQB
-Ow ÔÉÐåL R¦Ä ™ KD60
->N4P„SS
-²d¹¨ ÔÉÐåL R¦Ä ™ KD64
-=NTNƒY
-Àžˆc±œE ÔÉÐåL R¦Ä ð KD68
-@@%R‹0C
-ÕNƒE ÂLeN ‚¿à R¦Ä w KD73
-¡?LWqG@
-´Š”N R¦Ä h KD74
-¦DPYiBL
-á[±œE R¦Ä Œ KD83
-DEL™4Y
-ŽÆOç ÃËD Œ KD86
-CB8U•1&
-Ó¦-“¨c R¦Ä § KD95
-¢I"q.2
-ƒ…O dbE R¦Ä § KD98
-£HMLpX<
 ›„ÛH R¦Ä ’ KÛF
 žJ x#$
 rY¡kN R¦Ä NH KÛW
@@ -8206,6 +9474,8 @@ h“Âa ÔÉÐåL R¦Ä ò KDLZ
 ›DH9{(?
 ŒRƒœ ‚¿à aG‹}L J–K B ¦A³ ÃËD MD KDMW
 ¦EB<k:
+Ú} `A ‚¿à _fÖb‹}L Jâ¦Ä ö KD}
+>=RRˆH0
 ÛLeN ÔÉÐåL R¦Ä w KDü
  @I4rR+
 hÉÎN ÔÉÐåL R¦Ä ç KD¾
@@ -8226,12 +9496,16 @@ hL¯ aG‹}L R¦Ä  KDRP
 ¦H@,kHN
 hL¯ ÔÉÐåL R¦Ä { KD¯
 BE4PŽ<;
+D’¸T R¦Ä ¬ KDTG
+ŸG&v89
 hªO— “ÿS R¦Ä ô KDš
 9LO9}S
 ïak¦Ä ÚWÑN R¦Ä “ KDú
 8>>7{JH
 h[ ifR gE R¦Ä t KDe
 :?*$)S
+Óág ÔÉÐåL R¦Ä WY KÓB
+AI>T‹G6
 ¡œIÜÄ[ ÃËD OK KÓC
 :@:-WB
 e€Ú ½ÜRãN R¦Ä § KÓH
@@ -8254,6 +9528,8 @@ DD@K—Q7
 9<!H}?(
 ®H“™ aG‹}L R¦Ä KY KDWU
 ¢D?.pJ/
+X[ R¦Ä WY KDWX
+@G 0‰;O
 hXfR ÔÉÐåL R¦Ä Õ KDXE
 BLEwV:
 “C ÆI åR€ ‚¿à R¦Ä ô KDXX
@@ -8272,74 +9548,14 @@ rY ¡RáR R¦Ä ô KDYT
 :<=D€3=
 øº±œE R¦Ä w KDZJ
 ¡@Q0qYO
-ƒY H·D …Õžl R¦Ä t ÿ01
-==@W„T>
-¡T´ ÔÉÐåL R¦Ä ö ÿ05
-?>EF‰)S
-€A ‚¿à-ZIP F•NK‰N …Õžl R¦Ä ö ÿ06
-=>W'…6B
-`DaWS ‚¿à R¦Ä t ÿ11
-=>1R„=N
-¤`E ‚¿à R¦Ä t ÿ13
-==6T„3M
-òKAY Ñ_³H R¦Ä ö ÿ14
-?B@ˆ J
-ÞN ”Ä_ R¦Ä Œ ÿ16
-DC"T—AO
-yUkR ÔÉÐåL R¦Ä t ÿ19
-<B,ƒ7U
-°—cIkR R¦Ä ð ÿ24
-@?NC‹Y*
-’~iÜþ ÔÉÐåL R¦Ä ð ÿ25
-A?X+ŽML
-€A ‚¿à-Jl R¦Ä ö ÿ26
-=>%R…'0
-BÌ„ ÃËD t ÿ30
-;=F:XC
-S§€Y êëÎN ÔÉÐåL R¦Ä ã« ÃËD t ÿ34
-<@TG‚R&
-FÍiS R¦Ä t ÿ35
->== ˆ&O
-læ› ŒÀg ÔÉÐåL R¦Ä t ÿ38
-=<5!…G 
-aAwN ‚¿à R¦Ä t ÿ41
-<=)Vƒ:5
-À¶R”N ÔÉÐåL R¦Ä t ÿ42
-<B+.ƒ)H
-æ› Õ¿¯_ “ÿ R¦Ä Œ ÿ45
-CCQH–(G
-UPeN ‚¿à R¦Ä t ÿ48
-<=%<„+<
-ãGÛD R¦Ä ð ÿ51
-A@A@(1
-|D¡M ‚¿à R¦Ä t ÿ52
-=A+P„5U
-hNkR Ðà R¦Ä t ÿ57
-=>XA„P>
-ËOY ÔÉÐåL R¦Ä ð ÿ60
-@>N7A+
-G¬A ™ ÔÉÐåL R¦Ä ð ÿ63
-A>W;ŽFG
-ÿq R¦Ä ð ÿ67
-@? QŒT>
-ÞN ”NUË R¦Ä ð ÿ77
-@>D)ŒDO
-ŽœS R¦Ä ð ÿ78
-@=UXSD
-€N aG‹}L R¦Ä ö ÿ80
-?@DIˆP 
-‚x¡S “ÿ R¦Ä ö ÿ89
->A4"†(Q
-´_€ ÔÉÐåL R¦Ä ð ÿ91
-@B$E‹@<
-¾[ ÔÉÐåL R¦Ä/åÇ ÿR´Ø ÃËD ð ÿ95
-@=YXŒ3<
-§D îœé RåRK ö ÿ98
-?@KAˆJH
 ¶ûE yOk ÔÉÐåL R¦Ä ç ÿAG
 ›HHA{TX
 PÅýR RÃËD WY ÿ`
 ?H!2†UJ
+}nlEK R¦Ä í ÿB
+DY3&µU<
+ËÄ ‚¿à R¦Ä åTZ ÃËD w ÿã
+¢@#JpO!
 Î{jÖ ²d ±þ_ç aG‹}L R¦Ä WV ÿBD
 £CFTp%2
 Î{H fX® _fÖb‹}L b †_Üþ R¦Ä t ÿBG
@@ -8362,8 +9578,6 @@ ifR gE ÔÉÐåL R¦Ä l ÿDN
 Ÿ=/YsT
 ¿Ikº—Y R¦Ä Œ ÿÓ
 DD=S—M)
-ËOY Fõ ºªIP ð ÿE0
-@>G(>P
 …EÿR R¦Ä ‚ ÿEO
 @F V‰S(
 œE ‘·´E ÔÉÐåL R¦Ä SD ÿFC
@@ -8390,6 +9604,8 @@ cè ÔÉÐåL R¦Ä ‚ ÿIK
 ?FC‡ S
 ‚¿à …Õžl R¦Ä Õ ÿIW
 B>%wAY
+EKWOK R¦Ä í ÿK
+BY36»:.
 ËK¡Ä ÔÉÐåL R¦Ä _ ÿKM
  GI(t*
 ÂY› ‚¿à R¦Ä KY ÿKQ
@@ -8484,96 +9700,6 @@ jT OF ³ŠGç aG‹}L R¦Ä w ÿZM
 ŸJM-v?D
 Œ…ƒN …Õžl R¦Ä Õ ÿZZ
 8EIE|.A
-ê›S ÃËD t KF00
-9?BL~(K
-Æ`AH ÔÉÐåL R¦Ä t KF01
-;@.DK?
-’Lãþc ‚¿à R¦Ä t KF05
-;@+?/ 
-”ž` RåRK t KF06
-<@PE‚)@
-EUFAÇA ÔÉÐåL R¦Ä OK KF08
-9A/S}CE
-jN×â¯ ÔÉÐåL R¦Ä OK KF10
-9A67~W
-’´—A îœé R¦Ä t KF14
-;?VR€C
-„c ÔÉÐåL R¦Ä t KF17
-8=OT|'5
-…ÈÅS ÔÉÐåL R¦Ä t KF21
-<@J5‚=N
-¨R× ÔÉÐåL R¦Ä OK KF22
-:B5&.D
-§™i R¦Ä “ KF24
-›>DL{/S
-C“axE E å³ ÔÉÐåL R¦Ä OK KF29
-:A;/O7
-½LPH· ÔÉÐåL R¦Ä OK KF30
-:@=:~Y5
-“ÿ fXO” dbE åRK R¦Ä OK KF31
-9?Y:~D@
-jlDeN ÔÉÐåL R¦Ä OK KF32
-:@,W:8
-ÃaãU¸ R¦Ä Œ KF34
-CBQB–9P
-¦«Ø K_GÚM R¦Ä t KF35
-:>U6€8)
-‚ùËL ÔÉÐåL R¦Ä OK KF36
-;A/Q€X!
-ŒRžZOZO ÔÉÐåL R¦Ä ö KF37
->?DV‡SL
-iÉS ÔÉÐåL R¦Ä t KF41
-9>1M~EP
-Ë Ú•Ú ÚWÑN R¦Ä-dEk¾ ÃËD  KF43
-›?):zEN
-bj¾ ÔÉÐåL R¦Ä t KF44
-9>'P}OH
-£ÄH åLM –H ‚¿à ³›•L A±b‹N R¦Ä » KF45
-£8PFn+/
-ƒ~Âœ ÔÉÐåL R¦Ä t KF46
-9>UP~8&
-d ³Š³ g“™ R¦Ä » KF47
- ;DLrU
-S“eN ÔÉÐåL R¦Ä t KF49
-<?;#ƒEF
-’üSáƒ ÔÉÐåL R¦Ä t KF51
-9>V2}.J
-F•NK‰N ‚¿à R¦Ä t KF53
-9?*U},-
-€D³ ÃËD t KF56
-;>T?J(
-¡Y‘RK R¦Ä Œ KF62
-EF>P™(U
-`ÁKO ÔÉÐåL R¦Ä OK KF68
-:A!&€-Q
-R åRK Ûœ® R¦Ä t KF69
-:?7~P+
-FaxH îœé R¦Ä Œ KF70
-B?@9“%G
-F•NK‰N ÃËD Œ KF72
-DD00—7N
-¡RžÎN ÃËD OF K£X Ðà R¦Ä t KF75
-;?8+NW
-eWN & ‚¿ªY RåRK t KF82
-<?;&ƒNM
-dIûc aG‹}L R¦Ä OK KF84
-8A/3}#D
-‚´•N ‚¿à R¦Ä t KF85
-=?IK„J 
-ŒLD²œ åžï R¦Ä “ KF86
-›>%2z!.
-¿‹N åžï R¦Ä “ KF87
-›>I<z2,
-ê›Sáƒ R¦Ä “ KF88
-›>*%zIX
-’üSáƒ ÔÉÐåL R¦Ä “ KF89
-œ>')yGU
-ŽAyAkS R¦Ä t KF97
-=>W/„>:
-YOíØ ‚¿à R¦Ä t KF98
-=?+ „ON
-¹LhN±œE ÔÉÐåL R¦Ä OK KF99
-9A#'~7
 F§ˆeN aG‹}L R¦Ä Õ KFÝ
 CKFx7I
 FIãÇT ÔÉÐåL R¦Ä-‰Z Âœ dƒHF¥ ÃËD ô KFø
@@ -8618,8 +9744,12 @@ A?9EIG
  A Fs+
 »E§ˆ ”ÎN R¦Ä KY KFGX
 ¢D><qJB
+ýÖ`} –H ÔÉÐåL R¦Ä » KFHB
+¢<BHo9F
 C€ÃËD “WaxE R¦Ä å KÃG
 ¥G Wl6T
+»Aûc EXEÒk R¦Ä » KÃN
+¢;:!o*5
 ÃT´Üþ ÔÉÐåL R¦Ä ” KÃT
 ©H?-eK>
 ÃœÕa ‚¿à R¦Ä ô KFKA
@@ -8638,6 +9768,8 @@ F•NK‘Ä ÚW …Õžl ÃËD § KFñ
 8E4$|TS
 FlŸN ÔÉÐåL R¦Ä NV K»X
 CE;W”JV
+…ÁÑ “ÿ R¦Ä ‚ K»Y
+>DVK†@*
 Œ¨ ‚D ‚®T GUD R db‹N ” KFMH
 ©GE:d=0
 ‘Ä Õþ` ÔÉÐåL R¦Ä ‚ KFMM
@@ -8658,6 +9790,8 @@ vG‘RK ÔÉÐåL R¦Ä ô K‘Z
 ›MM {E"
 ÃT´ H –H R¦Ä § KFPK
 ¡H@:rNG
+¨R×-‘€Y R¦Ä » KFPY
+¡<"'q@P
 Ì^c‘ù ‚¿à ”R´”N ÃËD x KFQD
 ¢A7HoV$
 FaxH ‰~ ÔÉÐåL R¦Ä _ KFRH
@@ -8676,8 +9810,6 @@ F•NK‰N ‚¿à dbE R¦Ä VT KFÎ
 >@;†+
 ‘Ä ”ÎN ÔÉÐåL R¦Ä ç KFSW
 œFE?y1F
-‚Ÿ•Ú R `D À–E ¦Ä ‚ KFTG
->EM!†>.
 ËeN j¾€Y …Õžl R¦Ä Õ KFß
 œDP/z'
 FÇ€Ä[ ÔÉÐåL R¦Ä Œ KFÇ
@@ -8686,6 +9818,8 @@ B?R1“XN
 «M/&b0L
 FM±œE aG‹}L R¦Ä î KFVX
 ¥C39l8.
+B•¾[ ²d R¦Ä Õ KFWB
+›BGU{6&
 FRÃËD ÔÉÐåL R¦Ä ¬ KFWC
 žD4Iv6L
 ½«EX R¦Ä NJ KFWN
@@ -8698,6 +9832,8 @@ FRÃËD ÔÉÐåL R¦Ä ¬ KFWC
 ›I,#{C9
 FAYâf ‚¿à R¦Ä ú KFYE
 A*:w5F
+Âï_GeN aG‹}L R¦Ä Õ KFYG
+œDA-xYD
 §DD€ ¨É¾ÇA aG‹}L R¦Ä î KFYJ
 ¦C=/jKL
 FAYâf±œE ÔÉÐåL R¦Ä ú KFYM
@@ -8726,8 +9862,6 @@ y¶T ™ ÔÉÐåL R¦Ä ñ KGBD
 ;D2E€Q?
 w€SÜþ ÔÉÐåL R¦Ä ¬ KGBG
 FV/x7R
-G¬A ™ R ‘R„ AUX¬ç× R¦Ä ð KGBN
-A>S-ŽI*
 ÂLfR J. K|ÁZA R¦Ä ” KGBR
 ¨H)!g6*
 y`T ‚¿à aG‹}L R¦Ä / OG¬±E ÃËD Š KGCD
@@ -8738,10 +9872,14 @@ G{HžE ‚¿à aG‹}L R¦Ä ç KGµ
 8GG.|8%
 y¼›±œE ÔÉÐåL R¦Ä ú KG]
 ¢B)JpNG
+”ž[-¤—f™i ‚¿à JÝ‡ C êëÎN aG‹}L R¦Ä KY KGÛ
+žC2)v$A
 y`—E FlLS ÔÉÐåL R¦Ä / €NZi-ƒE …Õžl ÃËD ô KGDB
 9JK*}?4
 y`Ü× aG‹}L R¦Ä t KGDJ
 :>8>O:
+y¼› ‚¿à/€’S A. J–ñ[ aG‹}L R¦Ä ò KGDK
+¢EG9qY?
 wù›R ÔÉÐåL R¦Ä ” KGDM
 ©H?fX
 ûÁ’N ZâfL …Õžl R¦Ä § KGDW
@@ -8814,6 +9952,8 @@ wfS±œE ÔÉÐåL R¦Ä t KìP
 :=7/MO
 yAY‰ˆ MY R ÃËD § KìV
 ¢JFOrIJ
+P{}M ‚¿à R¦Ä _ KGPC
+ ECWtNP
 §D²d }[l R „c R¦Ä Õ KGPH
 8E1W|0A
 y`D  žE ÔÉÐåL R¦Ä t KGPM
@@ -8836,6 +9976,8 @@ y`TSÜþ ÔÉÐåL R¦Ä ’ KGTG
 œKMSzER
 ³Š³eWN EXEÒk R¦Ä b êëq wT ÃËD t KG©
 :<FEFI
+ŒÈ GUc¾é R¦Ä WY KG·
+?H-A†IG
 ìù[S±œE ÔÉÐåL R¦Ä î KGk
 ¥D'4l'W
 €E G¬…R …Õžl R¦Ä w KGVL
@@ -8852,6 +9994,8 @@ G’üc ƒ³R …LƒE ÃËD ™ KGWR
 @E<<‰0F
 ÂY› EXEÒk Jâ¦Ä x KGWW
 ¥A9DkWT
+G¬A ™ R ‘R„ AUX¬ç× R¦Ä ð KGXF
+A>S-ŽI*
 y¼€Y-²LD ‚¿à R¦Ä ‚ KGXY
 >F8-†CY
 GÙˆS-€E ‚¿à R¦Ä t KGYB
@@ -8862,48 +10006,20 @@ GÙˆS-€E ‚¿à R¦Ä t KGYB
 ›JK4|"R
 P¹iIX ìODY¶R R¦Ä ð KGYR
 A?73Ž4@
+û–èR ¤¼K R¦Ä í KGZ
+G[90¬4R
 Ekþai aG‹}L R¦Ä/§DD€eN ÃËD l KGZH
 Ÿ=6Wu D
+dIûc aG‹}L R¦Ä OK KGZL
+8A/3}#D
 yEì× M. ­MÕ¾ …Õžl R¦Ä t KGZN
 ;>4 7
 Íc}^Y ÃËD ú KGZS
 ŸA'+u!6
-±É¯ ÔÉÐåL R¦Ä OK KH04
-8BCY}'#
-’LÜÄ[ ÔÉÐåL R¦Ä OK KH05
-9@U*}5D
-ÜälO ÔÉÐåL R¦Ä Õ KH17
-›CE-{#.
-áW‰ˆ y¼N ÔÉÐåL R¦Ä Õ KH19
-œE4*y+'
-ŒMh[ …Õžl R¦Ä Õ KH21
-›CX8zG;
-H¿TS±œE ÔÉÐåL R¦Ä  KH34
-8B"H{K/
-C“Rñ±œE ÔÉÐåL R¦Ä  KH35
-›A:-{7D
-jRŸˆ R¦Ä Œ KH37
-DF&2–(J
-Ñi ÃËD Õ KH58
-›C)#zJ-
-jF›R ¶S€Y R¦Ä OK KH68
-9AWK}2=
-d•T‘ù ÃËD t KH70
-=B2J„ V
-§D Ýc¢A _Ódžl R¦Ä OK KH71
-9B+=}1N
-å°¥KA ÔÉÐåL R¦Ä OK KH76
-9BF0~62
-ËÚN ÕhL RåRK Õ KH79
-›D3Dz@0
-A åÇ îxE Fahž~eWN aG‹}L R¦Ä Õ KH88
-CB3x/,
-¹§q ÔÉÐåL R¦Ä OK KH92
-9B8@~5,
-[ ÔÉÐåL R¦Ä ¬ KH96
-žD6vV"
 ”ž[ ‚¿à •NK_ Ãf R¦Ä l K¡B
 ž@%!uYT
+¡R‘ù ÃËD WY K¡D
+?HU7ˆ0B
 ¡üIãL aG‹}L R¦Ä Õ K¡E
 œEI:y8C
 ¡LF Õ[ ãY R¦Ä Œ K¡F
@@ -8914,6 +10030,8 @@ DC<N˜<"
 ¡E3Pr=1
 Õ¡œ ÔÉÐåL R¦Ä ™ KH\
 =NL$ƒ>+
+ÅõË MY RÃËD _ KH
+ E24tM
 ®jáƒ aG‹}L R¦Ä x KHv
 ¤AE.mSG
 JIM ¹GG ‚¿à R¦Ä t KHBV
@@ -8930,6 +10048,8 @@ AF:T7J
 œ<=0x7$
 BaWdc ÃËD › KHh
 ;F9&2)
+jÁ“™ ÔÉÐåL R¦Ä l KHDL
+ =3Qs0H
 Î{H fX® aG‹}L R¦Ä b ¹™O t KHÚ
 ;;3@(B
 ^OÈÎN-ƒBv¾ R¦Ä  KjE
@@ -8940,6 +10060,8 @@ jß_³R ÔÉÐåL R¦Ä ™ KjI
 >LT„E4
 ¹LYOÿ R¦Ä ‚ KjQ
 =F@(„.5
+jlDSÜþ ÔÉÐåL R¦Ä Œ KjS
+DDE+˜SV
 }T´EZ-ÁÝS ‚¿à R¦Ä / ¡ùY-`hº ÃËD õ KjZ
 œ=BSy/P
 ”~lL MY R ÃËD x KHä
@@ -8972,6 +10094,8 @@ CB1•CG
 <E4JOS
 T’N ‚¿à R¦Ä î KHLX
 £BKXnO7
+b“A À¼DÂY R¦Ä w KHÈ
+¡?56r1R
 j…T ×` R¦Ä Œ KH÷
 B?J “5
 D‘ù ‚¿à R¦Ä å KHMZ
@@ -8998,6 +10122,8 @@ HUìeN ÔÉÐåL R¦Ä ñ KHQG
 ¢?=Mp<Y
 …SÆ—E …ªO R¦Ä t KHQZ
 9>JO~=O
+•îœI ‚¿à R¦Ä ÷ KHRF
+CL-#%>
 jR§d[ ÔÉÐåL R¦Ä Š KHž
 EKOH•->
 ¡ÖâT aG‹}L Jâ¦Ä R¦Ä x KHRJ
@@ -9022,12 +10148,12 @@ _wœS ÃËD î KHÀ
 ¤CW#mP 
 ¹T ÀžˆS ÔÉÐåL R¦Ä SD KHSR
 >I4…58
+¹ÖËL ÔÉÐåL R¦Ä q KHTF
+¦H4VkFV
 ¡W^Š› _Ódžl R¦Ä NV KH^
 CD>F”D 
 ƒS‚MÕN ‚¿à - øOD³ß …Õžl R¦Ä § KHš
 ¢J3ArF.
-eWN OF ¶d ¡ÈeN R¦Ä q KHe
-¨FWBf-"
 “WaxE ‚¿à RåRK ò KHTW
 ¢D7'p;H
 ¹ØA fRaáüE R¦Ä “ KHØ
@@ -9062,66 +10188,6 @@ FlŽ žkR aG‹}L R¦Ä “ KHZR
 œ<I$y:I
 g†Š Ikº[ R¦Ä ô KHZX
 ›LC&{0A
-Ðà OF ©‰A-S’ïc ‚¿à ÔÉÐåL R¦Ä t KI06
-<@@ƒLR
-£øE ‚¿à R¦Ä ò KI10
-£EN"o>)
-­D›Y ÔÉÐåL R¦Ä ò KI12
-¡F,;r'!
-ÿE ÃËD WV KI16
-£CBo??
-æÆA R¦Ä-¡ÄZËL ÃËD ò KI17
-¡F'Sr0<
-J–ñ[ ‚¿à R¦Ä WV KI18
-£DUMoO(
-•™|PH ‚¿à R¦Ä _ KI22
-¡F(&rU?
-FAYâf ‚¿à R¦Ä ò KI23
-¢E@+q7,
-y¼¾Üþ ÔÉÐåL R¦Ä _ KI34
- E1Cs=3
-©~c G{HžE …Õžl R¦Ä KY KI35
-¢BQ@q3=
-ž´D ÚWÉˆ R¦Ä ò KI40
-£F0?oQ*
-JÝ‡ A R¹hS R¦Ä ò KI43
-¢DXSp@F
-d`eN R¦Ä KY KI50
-¡CQqPK
-‰ÄY-ŒŽY ‚¿à R¦Ä KY KI53
-¡C0=s!?
-”D žkR RåRK ò KI54
-¢F*qOI
-ÞA ƒÞ ƒ{E 66 R¦Ä ö KI58
->@V"†DA
-Õ¿T dc‰ˆ ÔÉÐåL R¦Ä ¬ KI63
-EY-xN-
-Šúc R¦Ä ò KI64
-£G/Bp43
-C‰[ ‚¿à R¦Ä ò KI66
-¢E<*qQL
-Ðx_} ²d R¦Ä ò KI67
-¡E->rL9
-ÂRaN ‚¿à R¦Ä/êë “› ÃËD ò KI68
-¡E9Jr-$
-C€RÕ ‚¿à R¦Ä ò KI69
-¡E"Hr*C
-Õþ` ‚¿à aG‹}L R¦Ä ò KI71
-£EE-oN*
-Õ•_E R åRK ò KI73
-¡EFVr,3
-yI…S ÃËD ò KI74
-¢F%WqK*
-OS„|A ÔÉÐåL R¦Ä ç KI75
-›G!&{G5
-¨Ì ÔÉÐåL R¦Ä _ KI76
- FM)t&M
-¨R× ‚¿à R¦Ä ò KI86
-£EG<p)R
-Ba~_žD³ ‚¿à R¦Ä KY KI93
- CM#t8;
-¡ù_ ‚¿à R¦Ä ò KI95
-¢FBEqDC
 KImlL ÔÉÐåL ƒÄ E •J ÃËD › KIBM
 >G)/…FC
 S´i~ ÃËD ç K¢L
@@ -9156,6 +10222,8 @@ K€þ ‚¿à R¦Ä t KIKG
 :9?!€Q
 `ÿq aG‹}L R¦Ä ç KIKV
 ›GG;{?Y
+J–K ãºeW R¦Ä § KIKW
+¢IEMr-=
 rY“RK ÃËD t K¬E
 :=#'G)
 IÈcçL ÔÉÐåL R¦Ä › KIML
@@ -9186,6 +10254,8 @@ lEX`hR ÃËD Î{H WsD ‚¿à R¦Ä ’ KgW
 žJ3CwP2
 K— Œº[ ‚¿à R¦Ä ‚ K—R
 =E,?„/$
+Œ}™GUA R¦Ä q KIUA
+¦HT>k1=
 ì³vC Ê[ ‚¿à R¦Ä § KIWD
 žL==x%T
 Âãï ÔÉÐåL R¦Ä _ KI°
@@ -9198,16 +10268,22 @@ K— Œº[ ‚¿à R¦Ä ‚ K—R
 ¥B1MkD%
 ›W „·Y R„c R¦Ä ñ KIXD
 8DOQ|S7
+Í±œE ´žS ¤¥¯ …Õžl R¦Ä “ KIYA
+›;X?z#!
 _YOÿÖ R¦Ä Œ KIYK
 CAE>“ON
 ÞA Y›Z R¦Ä Œ KIZA
 C@B6–"@
 ¶dcN SŸ¨S aG‹}L R¦Ä … KIZG
 ©IY:dVR
+²dOkR ÃËD ÝÁŠ ‚¿à R¦Ä Œ KJAQ
+DD4B–MD
 J®¨R ‚¿à R¦Ä œ ÃËD t KJ®
 8<S'| $
 ŒÈœ ‚¿à R¦Ä - ‚Ÿ›L eMMY C d_c RÃËD ú KJAU
 ¡B2!r'M
+J–ñ[ ‚¿à R¦Ä w KJŒ
+¡@(8q?E
 WsD ‚¿à R¦Ä - ‚œ_S ÃËD t KJDD
 9>J>};M
 êù` R¦Ä ÷ KJDN
@@ -9224,6 +10300,8 @@ J‡UP ÂY› ‚¿à R¦Ä w KJ‡
 £C!OoMT
 ’œçõÜþ JÝ‡eWN R¦Ä î KJGG
 ¦C,3jHX
+d`eN ‚¿à ÔÉÐåL R¦Ä ñ KJë
+=C@YƒIY
 J–K †ÂùS }[l R¦Ä l KJKA
 ž</8uF0
 ÕŠjÁ ÔÉÐåL R¦Ä ô KJKJ
@@ -9232,12 +10310,24 @@ J–K †ÂùS }[l R¦Ä l KJKA
 ›KS({.0
 ê‰â aG‹}L R¦Ä ¬ KêT
 ŸG="v(>
+eWN OF ¶d ¡ÈeN R¦Ä q KJPX
+¨FWBf-"
+ò‹ ‚¿à R¦Ä KY KJQD
+ŸC9<tQ
+JÝ‡ A R¹hS R¦Ä ò KJƒ
+¢DXSp@F
 ´cOÿE ‚¿à R¦Ä t KJÎ
 9=R'}+!
 ÞœgAW ÔÉÐåL R¦Ä OK KJSV
 8A80|N(
+êŽPH dbE R¦Ä Š KJSY
+DK3A“-,
+Àžˆc±œE ÔÉÐåL R¦Ä ð KJTC
+@@%R‹0C
 Î{jÖ ’S‚¾_ aG‹}L R¦Ä ’ KJVL
 žHC+w <
+êë œ ’œçõ R¦Ä õ KJVW
+>0*x6=
 C“RK aG‹}L R¦Ä _ KJVY
  D3UsJ0
 ÂeˆA aG‹}L R¦Ä OK KJWG
@@ -9260,132 +10350,12 @@ YŠK ÔÉÐåL R¦Ä › KJYR
 £>GTn2
 æ~iS ‚¿à R¦Ä w KJZP
 ¡@9*r99
-¨R×±œE aG‹}L R¦Ä Õ KK02
-CR%wQJ
-y¶fR DdÑN R¦Ä ¬ KK06
-EX6x6+
-æŽ‚ R¦Ä q KK09
-¨I9*h=!
-y`D ûZE OÞ³ –H R¦Ä Õ KK15
-›D$DzFP
-~S yOk R¦Ä q KK16
-§I-iB4
-lãq ÔÉÐåL R¦Ä Õ KK19
-8F-J|22
-²™ËL H ‘ù R¦Ä KY KK20
-¢C5#q-A
-vG Þ™Y aG‹}L R¦Ä KY KK22
-¢CK"pD*
-Ì«ËL ‚¿à R¦Ä KY KK24
- CAs$(
-žkºÙE R¦Ä ñ KK32
-:CJS66
-Þ€M …Õžl R¦Ä Õ KK33
-œCBUyB.
-Âï_GeN ‚¿à …Õžl R¦Ä ñ KK38
-:EJ% Q
-AkR ÔÉÐåL R¦Ä OK KK44
-<BMV‚=N
-fX¹” ÔÉÐåL R¦Ä OK KK49
-=B<2ƒNP
-…Ð› ŸD³ R¦Ä ñ KK51
-;C-X€>S
-ŒP¯_ N S§^ RÃËD - ÕNƒE Ðà R¦Ä Õ KK52
-œED"yIC
-ìÇD ¨fº[ ÔÉÐåL R¦Ä Õ KK57
-9F8K}3L
-¡ƒLD Kžc ÃËD ñ KK58
-;C( L3
-ÝËç ¶R¡Ä R¦Ä ñ KK59
-8E@,}(O
-ÕžTZ …Õžl R¦Ä ñ KK61
-:E:.€%J
-³› SqhR R¦Ä KY KK62
-¡DH-r5<
-¡M× ÃËD ™ KK74
-:LDU~YU
-OSáÖE ÔÉÐåL R¦Ä ñ KK75
-;E8€FL
-Fa†OM ÔÉÐåL R¦Ä OK KK77
-;BK<$'
-JâÕa ÔÉÐåL R¦Ä ñ KK79
-<CY"SE
-§ÝI ‚¿à R¦Ä ñ KK81
-8D>5|U,
-S§^ „c ÔÉÐåL R¦Ä ñ KK82
-;EKJ€MF
-Þ^A ÔÉÐåL R¦Ä ñ KK83
-9ET3}LA
-l€N ‚¿à R¦Ä ñ KK88
-9CR*}5)
-”‚N ‘W€R …Õžl R¦Ä Õ KK89
-›EIIz9R
-Ìï ‚¿à R¦Ä ñ KK94
-;D>O/5
 …Þ hL aY R¦Ä Œ KK¢
 CB+G—%1
 K`Í ÔÉÐåL R¦Ä { KKó
 ACFŽ=R
-ƒÞÕ™ rYåRK R¦Ä Œ KL00
-B@R-”*>
-¹LT±œE R¦Ä Œ KL04
-A>P7‘.
-ÿÖ îœé R¦Ä Œ KL05
-CAIG”7)
-F·}„ ¤¼K R¦Ä Œ KL06
-BB9P’RR
-áRaì îœé R¦Ä Œ KL08
-B?->’1.
-dOkæ¨ ²œS R¦Ä Œ KL09
-CBB-“'>
-¯FT ÿÖ ‚¿à R¦Ä Œ KL17
-CA&;•81
-ÂS‚ ÿÖ ‚¿à R¦Ä Œ KL19
-CAC)•3,
-YUCŒ îœé R¦Ä Œ KL22
-B@%M’69
-åH{E …Þ ºªIP NV KL23
-BC$&’0L
-jÀcç R¦Ä Œ KL26
-B@4D“0X
-d. ¯M”q aG‹}L R¦Ä “ KL31
-<8HwY2
-ê›S±œE R¦Ä “ KL32
-œ=C+yP"
-f¾® åžï R¦Ä “ KL33
-œ=XEy,8
-vG  Ðà R¦Ä Œ KL35
-B@-P’Q4
-ŸUgç} aG‹}L R¦Ä “ KL38
-œ<(4xV8
-€‡±œE R¦Ä “ KL39
-›=(%{2?
-”RøE Œq[ R¦Ä ð KL41
-ABNKDO
-ËK ÅœS Üß[’œÑ R¦Ä Œ KL62
-CA3(•:J
-hŽÄ „c R¦Ä Œ KL64
-B?JQ‘1<
-¨RžS îœé R¦Ä Œ KL65
-B?KE“+#
-¦œO~ ÔÉÐåL R¦Ä “ KL66
-›=:Ez9F
-AGUA ÓL„ RåRK Œ KL70
-B@<+”0M
-Œ‰‘Öç Ðà ÔÉÐåL R¦Ä Œ KL71
-BA'"”
-ª[A R¦Ä Œ KL72
-BANK“1C
-¦Î ÿÖ ‚¿à R¦Ä Œ KL73
-CAAN•%G
-´Êç‚ ½M§T R¦Ä Œ KL77
-B?ES‘HE
-^IáÛUX ÔÉÐåL R¦Ä “ KL83
-œ;JRxOX
-›W ÒYÝA R¦Ä Œ KL88
-C@V-•G/
-Õ¿¯_ îœé R¦Ä Œ KL94
-CA$"”75
+EKUK R¦Ä í KKU
+BXNF¼?>
 ŸS lÝOS R¦Ä ö K“M
 ?ARMˆ.&
 »OYD W. ê›S €ã£N R¦Ä Õ KLá
@@ -9492,6 +10462,8 @@ L¥K ÔÉÐåL R¦Ä WY KLr
 CC!L–R&
 ‰ÄY ‚¿à R¦Ä ÷ KLà
 CN<EŒY:
+L·AY ŒkÖS R¦Ä î KLUA
+¥DF l< 
 hŒ©R ÔÉÐåL R¦Ä t KLUD
 :?-/@P
 Ë‰ˆeN R¦Ä ú KLUG
@@ -9500,6 +10472,8 @@ jS€R £øE ÃËD õ KLÇ
 =F3w(2
 …£ÕÉE ÔÉÐåL S‚a ÃËD ’ KLØ
 œJS>yR"
+“…Þ ÔÉÐåL R¦Ä t KLUV
+<>K5ƒU*
 “·iS ‚¿à R¦Ä SC KLUX
 ¢@<8oVP
 ¨“™ aG‹}L R¦Ä t KLVJ
@@ -9514,6 +10488,8 @@ BÌ¾’~ ÔÉÐåL R¦Ä î KLVL
  H3"t-3
 “WaxE ÔÉÐåL R¦Ä ñ KLWC
 8EF}+
+“ÕÉ ÔÉÐåL R¦Ä ç KLWD
+8FD{T&
 ²œS ÔÉÐåL R¦Ä/¡Ržâ ÃËD NV KLWL
 CG% U1
 “WaxE±œE ±xi›S _fÖb‹}L R¦Ä ¬ KLWV
@@ -9538,126 +10514,6 @@ G’üâT ‚¿à BžS‚E ÃËD w KLZU
 ¡?XGqWK
 “È®® R¦Ä t KLZZ
 :=$4€)K
-³›•L h’ß ÀN R¦Ä ú KM01
-A*!x!,
-~ÎN ‚¿à ÔÉÐåL R¦Ä ú KM02
-ŸB%Gu7M
-‚±ˆeN ÔÉÐåL R¦Ä ú KM04
-AAwA,
-ŒÌ^cS±œE …Õžl R¦Ä Õ KM05
-B('wFA
-’œçM L. °—EH·d ÃËD ú KM08
-žA*Rw B
-‚æAH ‚¿à R¦Ä õ KM11
-=T%x4
-d¼€ ÔÉÐåL R¦Ä Õ KM12
-B#KwQN
-¦z±œE ¨L žkR ‚¿à R¦Ä õ KM13
-<M(w<.
-JÝ‡ ©~c ¨R× ‚¿à R¦Ä ú KM15
-žAAFuRB
-êë œ ’œçõ R¦Ä õ KM16
->0*x6=
-á‰îR ÔÉÐåL R¦Ä Õ KM17
-›CAL{2R
-¹¨ ÔÉÐåL R¦Ä  KM18
-8?I*{E>
-›W¦Ä aG‹}L R¦Ä  KM19
-œAD.y(A
-yAYÎN ‚¿à R¦Ä KY KM20
- C5Xt-C
-ÔH€ócG ‚¿à R¦Ä KY KM21
-ŸC+?u'7
-vœ PU¸ ÃËD l KM22
-ž@8FuHI
-JÝ‡ H ¶ÎM ÃËD õ KM23
->0Iw&&
-h` yIä_ …Õžl R¦Ä õ KM24
-<PBw'A
-”YÃËD yAkS ‚¿à R¦Ä KY KM25
-žBL'vA#
-ÂLDƒN ÔÉÐåL R¦Ä  KM27
-8@R@|$?
-¡«ËL ÃËD ú KM29
-žA5uX#
-…ªO¦‰S ÔÉÐåL R¦Ä ¬ KM30
-žC(WvK 
-£LD ÃËD ú KM31
-AT*w5P
-“ÿ ±œA³ ÔÉÐåL R¦Ä  KM32
-œ?2Ly0W
-Ô­C Ðà EXEÒk R¦Ä ú KM33
- B4<t6<
-ÿU~Y ÛM dbE åRK R¦Ä KY KM34
-žCAv/X
-F•NK ýhaR …Õžl R¦Ä  KM36
-œ@ROy(A
-Ì€±œE DaW R¦Ä õ KM37
-?LAx=<
-ÕNƒE ‚¿à R¦Ä õ KM40
-ž?R7v;5
-¹œY ÀžˆS ”º¡œ ‚¿à R¦Ä õ KM41
-@N-w=.
- i« JEäcÎN Û±S ‚¿à R¦Ä õ KM43
-=AIwT6
-¹¥eN ÔÉÐåL R¦Ä õ KM44
-ž?S(w6
-læ› ‚¿à R¦Ä Œ KM45
-DDJ#•L
-‚LdžP R¦Ä ÷ KM46
-@KQ(ˆH>
-¹¥eN …Õžl R¦Ä Õ KM48
-œC1NyX6
-áD”N R¦Ä Š KM50
-EKNS•O.
-OKB¡ R¦Ä õ KM51
-ž?;QvFS
-HØáLDT ÔÉÐåL R¦Ä ú KM53
-žAN&vR<
-€ã£N ÔÉÐåL R¦Ä ú KM54
- B)7t0W
-“”R ‚¿à R¦Ä l KM55
-ž?PNv$V
-ž´eN ¨R× ‚¿à R¦Ä õ KM59
-=1!vV$
-WsDÌä ‚¿à R¦Ä  KM60
-œA.1y.)
-lFaD S´ƒ†c ÃËD ñ KM66
-:D29*P
-¦Œ¹® ÔÉÐåL R¦Ä  KM70
-œB,JxW1
-y¼¾ÃËD R¦Ä Õ KM71
-DT$xWC
-›W lãq ¿‹N ‚¿à R¦Ä õ KM72
-ž@>Vw:
-lMY• ÔÉÐåL R¦Ä  KM73
-œ@6Jy9Y
-”L¯ R¦Ä ÷ KM75
-AN4‰U&
-¹Âù ‚¿à R¦Ä  KM77
-8?YN{P/
-”LkÖ ÔÉÐåL R¦Ä  KM78
-›@2zKG
-êë H ¹Oñ JR …Õžl R¦Ä “ KM79
-œ>;&yL3
-S‚ß R¦Ä “ KM80
-œ>6Yy&V
-˜´i ÃËD õ KM83
-ž?A vF
-GÙE[ …Õžl R¦Ä Õ KM85
-B8DwT,
-hXfR B »Ši„ …Õžl ÃËD  KM89
-›@#Y{!X
-’œçM ƒÄ êëd[ ÔÉÐåL R¦Ä Œ KM90
-CBK=–4.
-ÀžˆÃËD ƒÄÎN ‚¿à R¦Ä ú KM91
-ŸB>*tU.
-¹¥eN ‚¿à R¦Ä ú KM93
-žB0MuTP
-hŽÄ a aG‹}L R¦Ä Â KM94
-ELG-•U.
-ž´D ^· ÃËD l KM95
-ž?H?uNU
 ”‚N ÚWÑN R¦Ä w K”C
 ¡>O2q?I
 ”h• ÔÉÐåL R¦Ä Œ K”E
@@ -9666,6 +10522,8 @@ CBY1–$I
  <P.s(U
 ”Ÿ› Ó‘Ä R¦Ä q K”L
 ¨JQ+h1J
+}ÈA ÔÉÐåL R¦Ä Ù K”N
+DI@S’=5
 ”ž[ ‚¿à R¦Ä SC K”O
 ¤@(Rm2#
 ”LhN aG‹}L R¦Ä Õ K”W
@@ -9725,7 +10583,7 @@ JÝ‡ G. °—_G …Õžl ÃËD ç K…Y
 …ßc ÔÉÐåL R¦Ä w KMHP
 ¢>48p"T
 ÕJAk R¦Ä Œ KMHV
-CA!@”'%
+BA!@”'%
 ¤Ydl R¦Ä ô K§C
 ›K!I{3,
 §ÝI ÔÉÐåL R¦Ä OK K§O
@@ -9776,6 +10634,8 @@ CCC=”PA
 9J9 }O1
 ŽLFS R¦Ä õ KMõ
 @+Sx/5
+§™i R¦Ä “ KôE
+›>DL{/S
 Õ¿¯_ ±EW R¦Ä Õ KôF
 œBY@yHR
 Þ¼ ‚O¨R aG‹}L R¦Ä SC KôI
@@ -9788,14 +10648,6 @@ CCC=”PA
 ¡A>Ir4O
 ¡§LeN ÔÉÐåL R¦Ä t KôZ
 :=EW€&U
-ž´“™ ÔÉÐåL R¦Ä Õ KÕ1
-›CR<z6=
-dO~eN ÔÉÐåL R¦Ä Õ KÕ3
-8CEC{O
-Âï_GeN aG‹}L R¦Ä Õ KÕ6
-œDA-xYD
-£ÄH „•L §«O·I aG‹}L R¦Ä Õ KÕ8
-›EL*{L
 Õ¿T z¶Þ ÔÉÐåL R¦Ä § KÕP
 ¢IC0rJ-
 ÕRždÑN aG‹}L R¦Ä ú KÕR
@@ -9882,6 +10734,8 @@ fLFR °¼€R R¦Ä w KMQW
 B>NW“&6
 …X¢O …Õžl R¦Ä Õ KMYJ
 œE'9yO$
+”Y ¤¼K R¦Ä í KMYK
+G[2'¬G+
 ”×S±œE ÔÉÐåL R¦Ä ñ KMYZ
 9EQ5~CP
 ÕOŽ “ÿ ŒRLeN ‚¿à R¦Ä ô KMZH
@@ -9890,70 +10744,6 @@ B>NW“&6
 @><D1G
 ”ž[ ÔÉÐåL R¦Ä _ KMZZ
  F;6sFM
-‚Ä“™ ‚¿à ´®E ÃËD q KN03
-§HA?j*T
-“·Ë R¦Ä h KN06
-¦D>>iAF
-“ÿWsD R¦Ä NJ KN12
-§F"h(F
-øsõÜþ ÔÉÐåL R¦Ä å KN13
-¦FYRj8%
-»Y_G W R¦Ä NJ KN14
-§EV!hN8
-ðfC ÔÉÐåL R¦Ä ö KN19
-@BP+ŠJ
-­D›Y ÔÉÐåL R¦Ä q KN23
-§H0'i6X
-Æ‡¯ ÔÉÐåL NR 2 R¦Ä ö KN24
-?BN‡AS
-B•D‘ù ‚¿à R¦Ä å KN27
-¦GJ6j8P
-P¿X½¯W›Y ÔÉÐåL R¦Ä å KN35
-¥FXlUN
-Õ¢ËŸ R¦Ä q KN37
-§GC3hH#
-y`D Œq[ aG‹}L R¦Ä å KN38
-¦GIFk5M
-rY ”£R R¦Ä NJ KN40
-§F?YhXI
-¦ßdÑN ÔÉÐåL R¦Ä å KN47
-§F-CiF-
-ƒŽ ÆTZ •xH R¦Ä NV KN49
-DE2Y•:8
-ÎLþ/H¿fù[ R¦Ä NJ KN51
-§FAhJ(
-JAS eW¾iD R¦Ä x KN52
-£@QPnJS
-›W wùi R¦Ä å KN57
-¦EOPiL)
-³R ÃËD NV KN58
-DE?A•,:
-ƒÞS´I R åRK NV KN59
-CDP4•2/
-lÄ S }hR aG‹}L R¦Ä q KN66
-§H=;i!R
-F•NK‰N ‚¿à aG‹}L R¦Ä å KN68
-¦EX5kDB
-Ú›wL ÀžˆS RåRK å KN71
-¦F#>j@:
-aD ‰[ R¦Ä NJ KN73
-§ET-hJX
-£ÄHØR“™ ‚¿à R¦Ä å KN79
-¦FP+j?'
-¡MÕ[ ÔÉÐåL R¦Ä NJ KN81
-§EF!hK:
-W·TSáƒ-½œIîN ‚¿à R¦Ä q KN82
-§GASh9@
-ªieN ƒBv¾±œE R¦Ä NJ KN87
-§F*PhB$
-êŽPH Y aSÉ~ R¦Ä q KN89
-§GIJh4C
-ŒR‰S€ R¦Ä å KN94
-¦F).k(9
-œE‘E R¦Ä å KN96
-¦FS&kNY
-áY› Ðà ÔÉÐåL R¦Ä § KN98
-¢K*<rY7
 }îL O{LY_G ÃËD ãžN l KóJ
 ž<53uD%
 ÛHLyi }îL ½RF–E ÂRFE „c R¦Ä î K™Y
@@ -9968,6 +10758,8 @@ W·TSáƒ-½œIîN ‚¿à R¦Ä q KN82
 Ÿ<<7tWA
 ÞA ƒÞ }îL O{LY_G ÃËD R¦Ä » KˆS
 Ÿ<BEtV6
+}îL O{LY_G “™_G ÃËD ì‰Á t KˆT
+::BVBY
 ŒãÉ« ÃËD }îL O{LY_G “™_G ÃËD t KˆW
 :9H.88
 ”ž› ‚RPS AUX¬ç× “™_G ÃËD áGUE x KNJM
@@ -9998,82 +10790,6 @@ B?4”A/
 8CQ&|00
 ÂLDƒN ÃËD }îL O{LY_G “™_G ÃËD t KnL
 :9D$0J
-FÇeN ‚¿à R¦Ä q Kq0
-¨HYTh1M
-Œ§œ¥ R¦Ä q Kq2
-§I#%j/I
-›R±£ R¦Ä Œ KO02
-DEO%–3)
-ƒ³º ÃËD Œ KO05
-DF.W—,:
-‚L¥A ‚¿à R¦Ä Œ KO08
-DE(J—YA
-ƒ¿D îœé R¦Ä Œ KO09
-DEM7™-X
-d¬²œ / ´cOÿE }[ R¦Ä OK KO11
-8AK7|E
-©RŸ~ ÔÉÐåL R¦Ä Œ KO15
-CC;-–GO
-wRR±œE R¦Ä Œ KO16
-DF#(™NP
-K_GÚN RåRK Œ KO20
-DD#<—3>
-‚LØvA R¦Ä Œ KO22
-DDO–6T
-€E ±Éˆ R¦Ä Œ KO24
-CCW<•$7
-Ÿ› æ›/hbH îœé R¦Ä Œ KO26
-CBA0”!%
-OíÛ€ R¦Ä Œ KO27
-DCK5–N
-ËLS ÃËD ’œ—S ÔÉÐåL R¦Ä Œ KO28
-DE9#™42
-a†€Y ÔÉÐåL R¦Ä Œ KO32
-CBEY•9
-¹œg ÔÉÐåL R¦Ä OK KO35
-;@H1T=
-¡I¸ ÃËD Œ KO37
-DEI.˜&O
-ÂßS WsD“™ R¦Ä Œ KO41
-DDF8—R1
-WsD“ÿ R¦Ä Œ KO42
-CB5V•$7
-Yc_GeN ÔÉÐåL R¦Ä NV KO43
-CE-•';
-²† R¦Ä Œ KO46
-EG:Q˜9/
- AGUE ÔÉÐåL R¦Ä OK KO47
-9A:V~I%
-½ßc ‚¿à R¦Ä Œ KO52
-DE%7—B0
-…D‘ù ÔÉÐåL R¦Ä OK KO53
-:BM8JV
-Ÿüè ¦| ÃËD ²AkR±œE R¦Ä Œ KO54
-EFJK˜U1
-B×`T ÃËD Œ KO57
-CD-P•+4
-„ÛR±œE R¦Ä Œ KO59
-DG?(–'X
-CŸkùlE ÔÉÐåL R¦Ä Œ KO60
-DDL@˜YA
-Œ…ƒN RåRK Œ KO61
-DDG –Y/
-´žd”N RÃËD OK KO65
-:B$K€0=
-¨¯LØA ÔÉÐåL R¦Ä Œ KO69
-DD-:˜B4
-²dOkR ÃËD ÝÁŠ ‚¿à R¦Ä Œ KO70
-DD4B–MD
-­c•±œE hÂfR R¦Ä Œ KO79
-DE@R–3,
-©€“ÿ ÔÉÐåL R¦Ä Œ KO81
-DGS-—3>
-ª_—Y „c R¦Ä Œ KO86
-EFY˜GD
-žO ±dA ÔÉÐåL R¦Ä Œ KO88
-DD)B—H,
-FlL žkR §œS R¦Ä Œ KO89
-DG&—7Y
 ”ž} ÔÉÐåL R¦Ä Œ KO
 CBFU—KI
 OÿE´OE ‚¿à R¦Ä » KO
@@ -10137,7 +10853,7 @@ h’ß ÃËD - |D eWN ÔÉÐåL R¦Ä … K|D
 |Ik B•xH R¦Ä õ K|V
 @XIwM+
 |›Y £øE R¦Ä ¬ K|Y
-ŸDI0v(A
+žDI0v(A
 OË²_ ÔÉÐåL R¦Ä ç K|Z
 œHFQyX7
 Š`³ ‚¿à R¦Ä î KOMH
@@ -10171,7 +10887,7 @@ B•™Y’› aG‹}L R¦Ä å KOQN
 ŠR aG‹}L R¦Ä ô KŠB
 œNWzQ4
 Š`³ ÔÉÐåL R¦Ä ” KŠE
-©H@*f/1
+¨H@*f/1
 Š`³ ‚¿à R¦Ä t KŠG
 8<"'{N!
 £ÄH ‰ß€ ƒ~ ÔÉÐåL R¦Ä  KŠK
@@ -10216,40 +10932,18 @@ d ”×S ÔÉÐåL R¦Ä å KOYM
 ¥G6Kl<'
 OZ[A ÔÉÐåL R¦Ä t KOZA
 <<J%ƒ*)
+ŒMh[ …Õžl R¦Ä Õ KOZS
+›CX8zG;
 ‰±ˆd[ ‚¿à Ài„R J. ¡ùY R¦Ä § KOZW
 ¢HCKqXV
-c¢ ”RÒS ÔÉÐåL R¦Ä ð KP01
-A>9)ŽQG
-‚´gE ‚œE³ R¦Ä ð KP03
-@=4.‹G6
-vSE ÔÉÐåL R¦Ä ð KP04
-@=3P‹RY
-‚|Ù³ ÔÉÐåL R¦Ä ð KP08
-@>V'7C
-¦“CŒ R¦Ä ð KP10
-@AM<Œ75
-ÞN ŒRŸS Aå´E R¦Ä ð KP13
-@?3)ŒF
-¹LBƒOK ÔÉÐåL R¦Ä ð KP14
-@@V9Œ&/
-dË“R RåRK ð KP19
-A?/VTW
-A± ½Æ¬“ R¦Ä ð KP20
-A@&V.$
-Ž‰G”N R¦Ä ð KP23
-AA2$ŽS+
-emd[E ÔÉÐåL R¦Ä ð KP29
-@=F.Œ1
-‚´gE ‚¿à R¦Ä ð KP33
-@>,I‹SH
-‚ß[WsD R¦Ä ð KP52
-A@INŽ $
 åYÎN R¦Ä ð KåN
-A@-622
+@@-622
  ¢E ‚¿à R¦Ä ’ KPBH
 KH>x6'
 æÿ ‚¿à R¦Ä ¡T´c ÃËD KY KPBX
 ¢C?Ep@*
+¨R×±œE aG‹}L R¦Ä Õ KPCD
+CR%wQJ
 z`T Ðà ÔÉÐåL R¦Ä » KPCM
 ¡:p'Q
 ÂUåŒ ÔÉÐåL R¦Ä ’ KPCZ
@@ -10420,10 +11114,6 @@ zYÕ{H ÔÉÐåL R¦Ä ” KPYM
 <B6L‚K%
  ‡ÆE g€ ‚¿à R¦Ä § KPZQ
 ¢K68qNL
-ÌjS R¦Ä ò KR47
-¢G$'r!.
-ýR× ‚¿à R¦Ä Â KR49
-ENI#”E5
 êë H ãßi R¦Ä ’ K•C
 ŸHKDuNU
 Ôd`G –H R¦Ä t K•S
@@ -10442,6 +11132,8 @@ NUE„S ‚¿à R¦Ä t KRá
 :9LGG6
 ŸW‚¿ªY aG‹}L R¦Ä SC KRBW
 £>U.nD8
+C“axE E å³ ÔÉÐåL R¦Ä OK KR„
+:A;/O7
 H H ‚äèLD aG‹}L R¦Ä t KR~
 :<CT~Y5
 rY¡kN R¦Ä Õ KRCM
@@ -10452,6 +11144,8 @@ FÇeN ‚¿à R¦Ä _ KR¤
  G!Vt(T
 }ÄƒN ÃËD § KRµ
 ¡IT$s<X
+®ª[A{ ÿ ƒ§ˆc R¦Ä ‚ KRCV
+?CHOˆ3,
 Ìr ‚¿à R¦Ä ’ KRCX
 K;Ny 
 ž´Õ™ ‚¿à R¦Ä x KRCZ
@@ -10460,6 +11154,8 @@ aD Oí ÔÉÐåL R¦Ä ç KùK
 8GD}-B
 aD ŸD³ R¦Ä ÷ KaD
 AK)"‹-:
+ŸUgç} aG‹}L R¦Ä “ KaG
+œ<(4xV8
 aD“™S ÔÉÐåL R¦Ä Œ KaI
 B@#%“&L
 ƒ… dbE R¦Ä Š KaO
@@ -10482,8 +11178,6 @@ B?Y5“6F
 DD;*—$)
 žD³LY RåRK MD KRJD
 ¦DX*iQY
-KA±K džP í KRK1
-FcFB°T
 `ÞS ‚¿à R¦Ä t KRKP
 ::#* G
 ƒÄ S ÿRR R¦Ä OK KRKR
@@ -10540,12 +11234,16 @@ AL:<Š>;
 ŸEXuDY
 •eN ÔÉÐåL R¦Ä / ¤EWS ÃËD ö KÄN
 >BJ;†<%
+a£-d¶D R¦Ä NV KÄS
+DEF!•R@
 Ì«ËL±œE aG‹}L R¦Ä  KÌE
 ›A-?{#B
 ÌGÏ ÔÉÐåL R¦Ä ™ KÌG
 <N57‚8
 §D-Œƒ‰} aG‹}L R¦Ä x KÌQ
 £ADKn=+
+ÌÏ îœé ÃËD ÷ KRVF
+CK>Ž0
 S’[ S§^ ÃËD b aÙS±œE ÔÉÐåL R¦Ä w KRVJ
 ¢>!@p',
 §ä‰N ‚¿à R¦Ä å KRVL
@@ -10574,88 +11272,6 @@ C€k“™ aG‹}L Jâ¦Ä ú KRZR
 ¡A*GrMY
 ƒ« ‚¿à R¦Ä ò KRZT
 ¢E87q5
-‚N•D R¦Ä ÷ ñ01
-CN(%X@
-®H“™ ÔÉÐåL R¦Ä ½ôc åRÿR ÃËD Š ñ03
-EH)7˜ED
-ã™[ dbE R¦Ä Š ñ05
-EI#)š6;
-“ÿ ´Ë` R¦Ä Â ñ10
-EMQX•VA
-lãq ÔÉÐåL R¦Ä Š ñ12
-EJD.™!>
-T’N “ÿS R¦Ä SC ñ17
-¢?DKoR 
-˜‚R§~ ‚¿à R¦Ä SC ñ19
-¢?T;p.
-ìLh™lE R¦Ä Â ñ20
-EKOV–PH
-½NžkR R¦Ä Š ñ21
-EIRA—9)
-‹› ÔÉÐåL R¦Ä Â ñ23
-ENH;“6M
-Þ™¥KY ‚¿à aG‹}L R¦Ä ò ñ24
-¢G/Kq ,
-ÂT‘ù Ðà ÔÉÐåL R¦Ä ™ ñ25
->MMK…-,
-Klg¨œ Ðà R¦Ä ÷ ñ27
-DN(I0,
-‚O¨ºeWN ÔÉÐåL R¦Ä ™ ñ32
-:M74€$3
-”D•S ÔÉÐåL R¦Ä Š ñ33
-EJF+—'0
-z¾ R¦Ä ÷ ñ34
-DM:7T8
-£R”N yèR ÃËD Â ñ36
-FM2,˜$,
- _E±œE R¦Ä Š ñ39
-EJ/+–T,
- O«c R¦Ä Â ñ40
-EL*N•M:
-Àžˆc ÔÉÐåL R¦Ä ö ñ42
->B1R†C$
-­€TZ ãY dbE R¦Ä Š ñ45
-FJRCšJ
-‚¿ªY SÆÊE RåRK Š ñ48
-EK3.˜.#
-AUÜÖ ÔÉÐåL R¦Ä Â ñ50
-FM1F˜+C
-…^Ñ îœé dbE R¦Ä Â ñ52
-FN7<–&L
-‰BÏ R¦Ä ÷ ñ59
-DN/ ‘;6
-d`‘ù R¦Ä/vG³º¯ä ÃËD ÷ ñ64
-BM&PŒ+N
-}ÈA ÔÉÐåL R¦Ä Ù ñ67
-DI@S’=5
-‰x|N R¦Ä ÷ ñ69
-CLW.ŽE
-O^ËŸ ÔÉÐåL R¦Ä Â ñ70
-ELMH•"J
-†wR G OvE R¦Ä ÷ ñ71
-BNA>‹-"
-J–K A ÜËL R¦Ä Ù ñ72
-DM1?’@A
-KÝçH ÔÉÐåL R¦Ä Ù ñ73
-DL+'’M
-åYâf ÔÉÐåL R¦Ä Ù ñ75
-DJ#<’T"
-EM…ß ÔÉÐåL R¦Ä Ù ñ78
-DIQ’>A
-ïOï[E ‚¿à R¦Ä Ù ñ83
-DM>P’)1
-‚ß[WsD ÔÉÐåL R¦Ä Ù ñ84
-DL 2’1U
-vG rY ÃËD ÷ ñ85
-?N'*†<,
-²gc ÔÉÐåL R¦Ä Ù ñ87
-DJ*6’WI
-¦Ä OF °—”N Ü­›« R „c R¦Ä Â ñ94
-ELQ=“6P
-”Ä_ ÃËD Â ñ95
-EL O”7
-`hº[ ÃËD Â ñ97
-EN$0•I.
 ïIkLY ÃËD WY ñAA
 @G8HˆO8
 ÞäŠD aG‹}L R¦Ä ð ñÁ
@@ -10671,15 +11287,19 @@ dAz‡ ÔÉÐåL R¦Ä ô ñð
 E”NUË ‚¿à R¦Ä w ñá
 ¢>B?p4*
 d¶mOb ÀžˆS áB ÁÝS ÃËD ‚ ñBS
-@F<YˆQX
+?F<YˆQX
 øUE ¶ÄH ÔÉÐåL R¦Ä ô ñÜ
 8IAI|#@
 ïËÏ R¦Ä ÷ ñBX
 CN>9R.
+­D›Y ÔÉÐåL R¦Ä ò ñŒ
+¡F,;r'!
 S¤IB›R dbE R¦Ä › ñCB
 9GBC~CN
 …RÿL ÃËD SY“ŒUw ÔÉÐåL R¦Ä l ñCD
 Ÿ?(0t02
+­€R Ðà ÔÉÐåL R¦Ä x ñ¤
+¤AH-m<-
 S‚ß ÔÉÐåL R¦Ä ú ñCX
 ¡B92rA(
 ïi`ÚAH ÔÉÐåL R¦Ä ç ñÛ
@@ -10732,6 +11352,8 @@ FM,™&S
 EGLS˜:#
 d êëS _Ódžl R åRK ð ñJN
 @@=%‹4J
+vG Þ™Y aG‹}L R¦Ä KY ñJS
+¢CK"pD*
 AkR g“™ R¦Ä § ñJX
 ¡KG>s@
 ÞC Ðà ÔÉÐåL R¦Ä ç ñKI
@@ -10773,7 +11395,7 @@ lÄ °—fD R¦Ä » ñPG
 ÀžˆÅœ R¦Ä “ ñPH
 ›>Y{6?
 À`gH ‘RK ÔÉÐåL R¦Ä/WsD¹¥E ÃËD { ñPK
-BF&HF"
+AF&HF"
 Ài„R ÔÉÐåL R¦Ä ç ñPW
 8I'V}*(
 ­LkR ÀžˆS R¦Ä NV ñPZ
@@ -10803,7 +11425,7 @@ dƒUD ÔÉÐåL R¦Ä OK ñUD
 ƒŽÜD ­OUX ªIãL R¦Ä SD ñUO
 <I-=‚Q@
 Œ¨ ý aG‹}L Jâ¦Ä / ¹’E F•NK‰N ÃËD R¦Ä x ñ{
-¥?UKl"<
+¤?UKl"<
 ž´D I áˆ …Õžl R¦Ä ’ ñUW
 œLG1z#H
 ½ÞN±œE ÔÉÐåL R¦Ä Œ ñk
@@ -10820,10 +11442,14 @@ Akˆc ÃËD t ñWW
 9HY'~'G
 ½M…º±œE R¦Ä WV ñXL
 £D+TnR-
+ÞA ƒÞ ƒ{E 66 R¦Ä ö ñXU
+>@V"†DA
 ´éi› ‚¿à ÔÉÐåL R¦Ä ñ ñYF
 =EKFƒML
 á”R ÃËD / ïËÏ±œE ÔÉÐåL R¦Ä ú ñYI
 ŸA?Bt8?
+ÕajÁ-ƒÂN ‚¿à CLYh A. ^O”S aG‹}L R¦Ä KY ñYM
+¢D*TqA-
 d`eN RÃËD ô ñYN
 ›J:>{
 SYLkdc R¦Ä w ñYV
@@ -10836,80 +11462,6 @@ C@2P•!F
 EN/X’?B
 ƒÄ ­øé R¦Ä ú ñZY
 žA*(v;T
-´Ýº ‚¿à R¦Ä t KT00
-8;L*|EK
-©ã Ðà R¦Ä ð KT03
-AB#:4X
-´€S R êëÎN R¦Ä t KT05
-:8?B83
-KÊÏ±œE R¦Ä t KT12
-8<DK{TO
-”R‰N R¦Ä t KT15
-:=29~Q%
-aŽRk R¦Ä ö KT16
-@?GEŠPV
-›W GÇF R¦Ä t KT17
-9;.5}S+
-ÓîL Fac R¦Ä t KT19
-;9S€B
-ƒ³R M DaYc …Õžl R¦Ä t KT20
-:;=K9R
-lãq ÔÉÐåL R¦Ä t KT23
-;>I&.!
-æ›“™ ÔÉÐåL R¦Ä t KT24
-8=,{XU
-˜ K_€Y ÃËD t KT30
-;:O2$>
-AcO ‚¿ªY R¦Ä t KT31
-9?*=~J>
-Œ…ƒN ÔÉÐåL RåRK t KT35
-:<RL~X.
-åÇ æß”N …Õžl R¦Ä õ KT36
-=&Lx(#
-´c Ðà ÔÉÐåL R¦Ä t KT39
-;?@V€C%
-“ ¦ÄE ÔÉÐåL R¦Ä t KT41
-9;F'}!Q
-Ì^ R¦Ä Œ KT42
-DF*G™/S
-åN¡™€ Œº[ ‚¿à R¦Ä t KT45
-<A3Hƒ3T
-Ãüé ÃËD t KT47
-9?>$~DX
-…}ù ‚¿à R¦Ä t KT50
-;<UUN>
-ÛN ê›S _fÖb‹}L R¦Ä t KT51
-9< @}F 
-“› RåRK t KT54
-9;=3}LD
-M§ß ÔÉÐåL R¦Ä t KT55
-=@@„15
-°¼€R ÔÉÐåL R¦Ä t KT59
-<A9"‚*
-d[EÂœ ‚¿à R¦Ä t KT60
-;?()‚)P
-§D îœé R¦Ä t KT65
-:8(EX5
-Å~S R ÃËD t KT67
-:>UP6J
-lFaD C 'ÜBã' ^O”S R¦Ä t KT69
-:: 3>?
-¯YŸR ÔÉÐåL R¦Ä t KT74
-:<@38B
-‰ÄY ÔÉÐåL R¦Ä t KT78
-8<"F|GU
-G¬€Àè ‚¿à R¦Ä t KT82
-;<,B€T?
-YOíØ ÔÉÐåL R¦Ä t KT85
-:;0N&0
-‚Ÿ•Ú Ðà R¦Ä t KT88
-<>:$‚U.
-´Ýº ‚¿à ’üè dÑËL R¦Ä t KT90
-8;O(|7R
-”ÎN ‚¿à R¦Ä t KT92
-;<IV)!
-‘œâT ‰PS‚m ‚¿à R¦Ä t KT93
-<B89‚%8
 ¨R× dOÿS R¦Ä ‚ K¯D
 >C-@†2:
 ¯¿eN ÔÉÐåL K_G ÃËD ” K¯N
@@ -10966,6 +11518,8 @@ jN× FT MYcS R¦Ä w KT”
 9;N8}SR
 œÝsK R¦Ä Š KTMK
 FK7$™NP
+A¥N R¦Ä NV KT÷
+CE:"“)Q
 T²YÉ› åLõ R¦Ä Œ KúP
 B@& ‘VP
 Ûh ‚œèR ªÉˆ `D ª`­[ R¦Ä » KúT
@@ -11016,6 +11570,8 @@ BFBJŽ3"
 M WyJH
 d·Gg ÔÉÐåL R¦Ä KY KTWT
 ŸC>9uW$
+§D îœé R¦Ä t KtW
+:8(EX5
 ¯YŸR R¦Ä ð KàL
 @@9(Œ$T
 _`A¦‰S EXEÒk R¦Ä _ KàQ
@@ -11026,70 +11582,6 @@ _`A¦‰S EXEÒk R¦Ä _ KàQ
 œGRJz/#
 eÈK_S±œE ÕNƒE ‚¿à R¦Ä KY KTZV
  BIJsE'
-€ÁŠE R¦Ä Ù KU00
-CJF83)
-Ýc¢` FlLS R¦Ä Ù KU01
-BHMPŽO<
-˜ŒR€Y ÃËD Ù KU02
-BI*?Ž2X
-ÜHL ÔÉÐåL R¦Ä Ù KU03
-CHA<MO
-žD~ ÃËD ÷ KU05
-CL1(00
-‚ÿ±œE ÔÉÐåL R¦Ä WY KU06
-BH KŒWX
-ÜœFƒG ã­N R¦Ä { KU07
-AC>RŒHL
-¨RK_S ÃËD NV KU08
-BB@#8A
- ‡eN R¦Ä Ù KU10
-BH$7TM
-d`‘ù ÃËD Ù KU12
-BIVKG 
-J¿µ‹N R¦Ä { KU13
-AD-$Ž+6
-J. •™Y ˜KÉ¸T ›PÅ ÔÉÐåL R¦Ä { KU14
-BEJ+R*
-Óág ÔÉÐåL R¦Ä WY KU25
-AI>T‹G6
-fÈ€ ãR R¦Ä ð KU30
-BB,2$
-y¼N žkR ÔÉÐåL R¦Ä { KU34
-ADWGŒ+C
-Íchi ÔÉÐåL R¦Ä Ù KU36
-BHU.ŽRR
-AkR ÔÉÐåL R¦Ä { KU52
-BD+QŽF<
-åˆU—´ ÔÉÐåL R¦Ä { KU55
-ACPIŽ5=
-žGÏ JEäcÎN ‚¿à R¦Ä Ù KU56
-BID=UL
-ÚW›Y/HYh …Õžl R¦Ä Ù KU58
-BH78Ž$@
-”~AY R¦Ä Ù KU62
-CIT-B"
-BÌ„ …ÁÑS R¦Ä Ù KU63
-CJ6V‘1
-£ÄH vG ¹Ö ‚¿à R¦Ä WY KU68
-AJTIŠ8C
-Ó´‡› ÔÉÐåL R¦Ä { KU69
-AF)=Œ4R
-ŒSŒh R¦Ä Ù KU70
-DJ;D’X
-Õ¿¯_ ¹… ÔÉÐåL R¦Ä Ù KU76
-CI%S‘IN
-l€N H ³Ä R¦Ä Ù KU78
-BHD<@N
-´ÝR“_ ¥FS R¦Ä Ù KU79
-DK46‘)S
-‚LD …ÁÑS ¥ ‘ad ŽR±„ R¦Ä Ù KU81
-DK/GVJ
-‚¿ÐL ÔÉÐåL R¦Ä Ù KU82
-DJK’8I
-ûi¾ ýR× ÔÉÐåL R¦Ä Ù KU89
-CHVD‘1O
-ŒL ø–K …Õžl R¦Ä { KU96
-AC8%Œ?R
 Òmc“™ ÔÉÐåL R¦Ä ’ KU
 œK<3yXN
 ‚LØÜS ŸW™‡ ‚¿à R¦Ä õ KUBS
@@ -11132,6 +11624,8 @@ F•NK‰N ‚¿à R¦Ä ú KUOS
  A*/sSW
 FÇeN ‚¿à R¦Ä ò K¥E
 ¢GBBr%D
+áGGS ÃËD WV K¥W
+£DO8o2V
 ©ÉŒ ÔÉÐåL R¦Ä õ K{A
 @G$x2R
 ›W¦Ä dbE R¦Ä ž KUUU
@@ -11152,6 +11646,8 @@ wÖc ÃËD t KUî
 §EV@hPK
 [±œE ÔÉÐåL-ŸUgE M ^Ái ÃËD  KVBT
 8B2K|+'
+BžD³ÂfR R åRK î KVBW
+¥D4lWC
 N{ ª¼ R¦Ä Œ KVCB
 DD4B—WI
 Î{jÖ Œ‰‘Öç ŸGgCS R¦Ä Œ KVCV
@@ -11176,6 +11672,8 @@ J‡Ž ±cfL …Õžl R¦Ä Õ KkR
 ¢BG,p 
 ±~SÜþ ÔÉÐåL R¦Ä õ KVñ
 œ>,3xUH
+¦e”C RÃËD MD KVKX
+¦DJQjW8
 î™lç ÔÉÐåL R¦Ä ¬ KV“
 žDY;w'X
 Oí“™ ªOY R¦Ä § KVœ
@@ -11206,46 +11704,6 @@ EKC,˜E4
 8N'-|=
 ¬‰£g îœé aG‹}L R¦Ä ÂLfR A Óx` ÃËD ¬ KVYS
 žG3%w')
-e}râ ÔÉÐåL R¦Ä Â KW01
-FNI<•9V
-’LÎN _Ódžl R „c R¦Ä x KW03
-¥AL+kX)
-³ßYSÜþ aG‹}L R¦Ä å KW05
-¦EP:k.;
-UPï· ‚¿à aG‹}L R¦Ä WV KW22
-¤E n.7
-ŽÆIM îœé R¦Ä Â KW28
-FN#S™)+
-L¿iÜþ ‚¿à R¦Ä î KW31
-¥BWCl)$
-¦e”C RåRK WV KW35
-¥EG?l'X
-’œçõÜþ °—€Y ‚¿à R¦Ä KY KW38
-¡BMHr)X
-Õ¿T |Ik ÔÉÐåL R¦Ä x KW40
-¥A+/l 1
-¤gÃËD-Î…ºâ ‚¿à R¦Ä MD KW41
-¦D$iO?
-HÇâT ÔÉÐåL R¦Ä WY KW43
-?JEL†@#
-L·AY ŒkÖS R¦Ä î KW45
-¥DF l< 
-’œçM M ©~ R¦Ä î KW78
-¤BHBlPS
-¤E² ÔÉÐåL R¦Ä î KW81
-¥C(Rl#T
-›W Ÿ™[ R¦Ä î KW90
-¤C.0m2'
-S§^ Õ¿¯_ “ÿ R¦Ä î KW91
-¤C$:mA?
-ŒÈ ¨Y “™_G džP î KW94
-¦C0LjD0
-O¤–Oÿ g“™ R¦Ä x KW95
-¦A$"iWX
-›W ÿ ‚¿à R¦Ä î KW96
-¥C<*k%>
-y`T ‚¿à R¦Ä WV KW99
-¥DYHm&K
 ÂœOPS »I¸T F–¬—Y R¦Ä î KÂL
 ¦CV9i9J
 y¼› ‚¿à R¦Ä å KÂY
@@ -11268,108 +11726,558 @@ DE<Y˜+#
 DBV'—M6
 ÂfR±œE ƒÄ “»E· R¦Ä … KWVL
 ªJ>cF>
-Š“™O A¦PKA R¦Ä » KX04
-¢:H8o@T
-æŸT ‚¿ªY R¦Ä » KX05
-¡:1Op;M
-ŒA ÔÉÐåL R¦Ä » KX06
-¢9)JoP,
-“ÿ Â€S ÔÉÐåL R¦Ä » KX07
-¢9SDoC+
-œE ûÁE dbE ÔÉÐåL R¦Ä » KX10
-¢8H!nEJ
-ŒR•œE ^OÈÎN R¦Ä » KX13
- ;P>rH"
-“ œE ÔÉÐåL R¦Ä » KX14
-¢8JEo7W
-^· Óü R åRK » KX21
-¢:C3nP%
-ŽãdçN ÔÉÐåL R¦Ä » KX26
-¢9NKn;K
-ÓüËŸN ”ž[ ‚ & åRK OF ‚M…R„ R¦Ä » KX35
-¡;!Hp4B
-¯ÈA £ÄH AcO åRK R¦Ä » KX39
-¡:+/p4:
-½N•Y R¦Ä t KX43
-=BKƒOJ
-Î{H “ÿ“™ R¦Ä » KX49
-¢9Vp D
-”«é •xH RåRK » KX50
-¢:XJnU<
-_`eWN R¦Ä » KX58
-¢9 )n86
-îLKç R¦Ä » KX59
-¢9WIn?A
-’œgeN ÔÉÐåL R¦Ä » KX60
-¡;3-p:4
 BžD³¦Ä ÔÉÐåL R¦Ä t KXBP
 :?(=OH
-»Aûc EXEÒk R¦Ä » KX»
-¢;:!o*5
 l€ÑN Æ¼N Ðà ÔÉÐåL R¦Ä å KXœ
 §F@*i;*
 `DaW O^|E …Õžl R¦Ä ö KXÉ
 @A!DŠV-
 £ÄH R ‘R„ AUX¬“× RÃËD SC KX£
 £?B@o#
+Ô­C Ðà EXEÒk R¦Ä ú KXNX
+ B4<t6<
 ¯På¡üO~-‡ŽX ‚¿à R¦Ä î KXÞ
 ¦CQAjSE
 Ÿˆ±œE ÔÉÐåL R¦Ä ô KXVG
 ›LY7|*,
-ÀžˆÃËD ÔÉÐåL R¦Ä SD KY03
-:HRST"
-”RV rè / ‰x|N ‚¿à R¦Ä SD KY14
-:I91~N#
-”™` ÔÉÐåL R¦Ä ™ KY19
-<LL$‚SD
-´âEK ÔÉÐåL Î{HWŠ^ R¦Ä ’ KY23
-œK04yD(
-d`ˆ ƒ~ R¦Ä ™ KY27
-<L!Y‚D$
-²d B•xH ‚MÔÉà R¦Ä § KY31
-¢J,Gr(M
-åRK žkR W C rJckN ÃËD ™ KY37
-:N5DLQ
-`—A ÔÉÐåL R¦Ä ÿ±N ÜRÿ …Õžl ÃËD ç KY43
-8G86|L*
-Oí“™ Î{H²d R¦Ä § KY47
-¢H<)qC7
-Â{O” ÔÉÐåL R¦Ä ’ KY50
-žJ <w0.
-±ƒÆA ÔÉÐåL R¦Ä ’ KY51
-I@NxT
-¤`ÚN ÔÉÐåL R¦Ä ’ KY55
-ŸK=2vU<
-ŒÈœ- bT R¦Ä § KY65
-¢K64rAW
-‹ÉA ‚¿à R¦Ä § KY70
-¡HV/s!D
-øOYc ÃËD ’ KY72
-IX<x;
-åº¡œ ¡NK_S R¦Ä ™ KY74
-=MV)„&=
-Þ™¥KY Ðà R¦Ä § KY83
-£I97pP:
-KlK®KA Ðà R¦Ä § KY89
-¡JI=s*)
-b“A ÔÉÐåL R¦Ä § KY93
-¢JYOr%B
-¶d êù` Ðà R¦Ä § KY94
-¡K%Qs$:
-Åœ”N R¦Ä § KY95
-¢K#qV2
-Eû_ AUX¬ç× ÃËD 6 R¦Ä » KZ01
-Ÿ<DtJ@
-‘Ä €’S ƒÁ / å„”ÿR “™_G Z[E R¦Ä Â KZ10
-FM0˜8L
-OßAÂ EXEÒk R¦Ä § KZ98
-¡HO sUG
+¡xO~ ‚¿à-ƒN €’S ÃËD KY KY8
+ŸCW*tQ8
 ËK_ ÔÉÐåL R¦Ä x KZEF
 £B.NnM(
 S´UYLK¬L ‚¿à êE ZcY R¦Ä å KZc
 ¦FH5j45
 ZEPHYRÅœS ÔÉÐåL R¦Ä » KZPH
 ¡:+Hp'3
+ƒÞÕ™ rYåRK R¦Ä Œ L00
+B@R-”*>
+¹LT±œE R¦Ä Œ L04
+A>P7‘.
+ÿÖ îœé R¦Ä Œ L05
+CAIG”7)
+F·}„ ¤¼K R¦Ä Œ L06
+BB9P’RR
+áRaì îœé R¦Ä Œ L08
+B?->’1.
+dOkæ¨ ²œS R¦Ä Œ L09
+CBB-“'>
+¯FT ÿÖ ‚¿à R¦Ä Œ L17
+CA&;•81
+FlLBƒOK ‚MÔÉà RåRK Œ L18
+B?3-“-"
+ÂS‚ ÿÖ ‚¿à R¦Ä Œ L19
+CAC)•3,
+‚l ¤¼K R¦Ä í L20
+G_0G­&$
+YUCŒ îœé R¦Ä Œ L22
+B@%M’69
+åH{E …Þ ºªIP NV L23
+BC$&’0L
+¨„ ýR× R¦Ä ð L25
+BB#C L
+jÀcç R¦Ä Œ L26
+B@4D“0X
+d. ¯M”q aG‹}L R¦Ä “ L31
+<8HwY2
+ê›S±œE R¦Ä “ L32
+œ=C+yP"
+f¾® åžï R¦Ä “ L33
+œ=XEy,8
+vG  Ðà R¦Ä Œ L35
+B@-P’Q4
+žO ‰™A R¦Ä Œ L36
+DDF<—8H
+y`D Œq[ ŒkÖS R¦Ä ð L37
+AA=D,Q
+€‡±œE R¦Ä “ L39
+›=(%{2?
+”RøE Œq[ R¦Ä ð L41
+ABNKDO
+Õ¿D±œE R¦Ä l L44
+ž>X$uD8
+O„`O ‚¿à R¦Ä Œ L52
+CA$#–C1
+Ÿ RåRK Œ L53
+DD#!—0X
+AGUA Œ‰if R¦Ä Œ L54
+B>W’/A
+ïOï[E R¦Ä Œ L61
+BAX%’.&
+ËK ÅœS Üß[’œÑ R¦Ä Œ L62
+CA3(•:J
+¨RžS îœé R¦Ä Œ L65
+B?KE“+#
+¦œO~ ÔÉÐåL R¦Ä “ L66
+›=:Ez9F
+AGUA ÓL„ RåRK Œ L70
+B@<+”0M
+Œ‰‘Öç Ðà ÔÉÐåL R¦Ä Œ L71
+BA'"”
+ª[A R¦Ä Œ L72
+BANK“1C
+¦Î ÿÖ ‚¿à R¦Ä Œ L73
+CAAN•%G
+´Êç‚ ½M§T R¦Ä Œ L77
+B?ES‘HE
+J–Øã R¦Ä Œ L78
+B>BX’'T
+^IáÛUX ÔÉÐåL R¦Ä “ L83
+œ;JRxOX
+›W ÒYÝA R¦Ä Œ L88
+C@V-•G/
+O‚œO R¦Ä Œ L90
+B?&K’%M
+lÝO “™_G ÃËD NV L92
+BC3K‘)D
+Õ¿¯_ îœé R¦Ä Œ L94
+CA$"”75
+ý‰Ð`A RåRK “ “3
+œ<N:y*N
+€FT ‚Ç¼ R¦Ä ÷ LC0
+AMS&‹4
+Ÿd žkR 1 R¦Ä í LSR
+=_5TÅ("
+³›•L h’ß ÀN R¦Ä ú M01
+A*!x!,
+~ÎN ‚¿à ÔÉÐåL R¦Ä ú M02
+ŸB%Gu7M
+‚±ˆeN ÔÉÐåL R¦Ä ú M04
+AAwA,
+ŒÌ^cS±œE …Õžl R¦Ä Õ M05
+B('wFA
+’œçM L. °—EH·d ÃËD ú M08
+žA*Rw B
+Õ¿¯_R ÔÉÐåL R¦Ä ö M10
+?@>ˆ+8
+‚æAH ‚¿à R¦Ä õ M11
+=T%x4
+d¼€ ÔÉÐåL R¦Ä Õ M12
+B#KwQN
+¦z±œE ¨L žkR ‚¿à R¦Ä õ M13
+<M(w<.
+JÝ‡ ©~c ¨R× ‚¿à R¦Ä ú M15
+žAAFuRB
+á‰îR ÔÉÐåL R¦Ä Õ M17
+›CAL{2R
+¹¨ ÔÉÐåL R¦Ä  M18
+8?I*{E>
+›W¦Ä aG‹}L R¦Ä  M19
+œAD.y(A
+yAYÎN ‚¿à R¦Ä KY M20
+ C5Xt-C
+ÔH€ócG ‚¿à R¦Ä KY M21
+ŸC+?u'7
+vœ PU¸ ÃËD l M22
+ž@8FuHI
+JÝ‡ H ¶ÎM ÃËD õ M23
+>0Iw&&
+h` yIä_ …Õžl R¦Ä õ M24
+<PBw'A
+”YÃËD yAkS ‚¿à R¦Ä KY M25
+žBL'vA#
+DÌMÕ™ R¦Ä ÷ M26
+CLC0*$
+ÂLDƒN ÔÉÐåL R¦Ä  M27
+8@R@|$?
+§D ‚_iT R¦Ä Õ M28
+B+<wIF
+¡«ËL ÃËD ú M29
+žA5uX#
+…ªO¦‰S ÔÉÐåL R¦Ä ¬ M30
+žC(WvK 
+£LD ÃËD ú M31
+AT*w5P
+“ÿ ±œA³ ÔÉÐåL R¦Ä  M32
+œ?2Ly0W
+ÿU~Y ÛM dbE åRK R¦Ä KY M34
+žCAv/X
+F•NK ýhaR …Õžl R¦Ä  M36
+œ@ROy(A
+Ì€±œE DaW R¦Ä õ M37
+?LAx=<
+¡ZË y¼N R¦Ä l M38
+Ÿ@TXtDO
+ÕNƒE ‚¿à R¦Ä õ M40
+ž?R7v;5
+¹œY ÀžˆS ”º¡œ ‚¿à R¦Ä õ M41
+@N-w=.
+Ì«çN »b R¦Ä ÷ M42
+BLI:Œ7"
+ i« JEäcÎN Û±S ‚¿à R¦Ä õ M43
+=AIwT6
+¹¥eN ÔÉÐåL R¦Ä õ M44
+ž?S(w6
+læ› ‚¿à R¦Ä Œ M45
+DDJ#•L
+‚LdžP R¦Ä ÷ M46
+@KQ(ˆH>
+¹¥eN …Õžl R¦Ä Õ M48
+œC1NyX6
+áD”N R¦Ä Š M50
+EKNS•O.
+OKB¡ R¦Ä õ M51
+ž?;QvFS
+HØáLDT ÔÉÐåL R¦Ä ú M53
+žAN&vR<
+€ã£N ÔÉÐåL R¦Ä ú M54
+ B)7t0W
+“”R ‚¿à R¦Ä l M55
+ž?PNv$V
+ž´eN ¨R× ‚¿à R¦Ä õ M59
+=1!vV$
+WsDÌä ‚¿à R¦Ä  M60
+œA.1y.)
+†Âù F êëÎN R¦Ä § M61
+ L2IuM1
+JiK_ÎN R¦Ä ñ M64
+<C3K‚:3
+lFaD S´ƒ†c ÃËD ñ M66
+:D29*P
+¦Œ¹® ÔÉÐåL R¦Ä  M70
+œB,JxW1
+y¼¾ÃËD R¦Ä Õ M71
+DT$xWC
+›W lãq ¿‹N ‚¿à R¦Ä õ M72
+ž@>Vw:
+lMY• ÔÉÐåL R¦Ä  M73
+œ@6Jy9Y
+ãLD K£B ÔÉÐåL R¦Ä  M74
+œA0y?9
+”L¯ R¦Ä ÷ M75
+AN4‰U&
+¹Âù ‚¿à R¦Ä  M77
+8?YN{P/
+”LkÖ ÔÉÐåL R¦Ä  M78
+›@2zKG
+êë H ¹Oñ JR …Õžl R¦Ä “ M79
+œ>;&yL3
+S‚ß R¦Ä “ M80
+œ>6Yy&V
+˜´i ÃËD õ M83
+ž?A vF
+GÙE[ …Õžl R¦Ä Õ M85
+B8DwT,
+ÂœE ÃËD § M86
+ H:-t%D
+’œçM ƒÄ êëd[ ÔÉÐåL R¦Ä Œ M90
+CBK=–4.
+ÀžˆÃËD ƒÄÎN ‚¿à R¦Ä ú M91
+ŸB>*tU.
+¹¥eN ‚¿à R¦Ä ú M93
+žB0MuTP
+hŽÄ a aG‹}L R¦Ä Â M94
+ELG-•U.
+ž´D ^· ÃËD l M95
+ž?H?uNU
+ïÁY “› R¦Ä § M99
+¢I!Fr>T
+”«é AcODƒ… MD MD1
+¦E/WiMX
+Òšc aG‹}L R¦Ä … …2
+ªJFNa-R
+ãNñ R¦Ä … …5
+ªJ'Ub7F
+Â€S R¦Ä … …6
+ªJ(:d&
+h[ Fõ R¦Ä § §1
+¡IK1rN<
+“¦_T ŽAz`E ãŽ § §4
+£L 7qG;
+ž´“™ ÔÉÐåL R¦Ä Õ Õ1
+›CR<z6=
+»Y_G ãR H •xH R¦Ä Õ Õ2
+›C(={%J
+dO~eN ÔÉÐåL R¦Ä Õ Õ3
+8CEC{O
+áœ_³R-¤®S …Õžl R¦Ä Õ Õ5
+œC7y8
+£ÄH „•L §«O·I aG‹}L R¦Ä Õ Õ8
+›EL*{L
+K_GS€Y RÃËD Õ Õ9
+8C+M{UO
+ÕŽS ¦_T R¦Ä í ÕS
+@^GEÀ!E
+¶û‡ žD³ R¦Ä õ õ9
+@MMwTN
+K£X žD³ R¦Ä ÷ ÷3
+AMCŠPS
+…ªO ÃËD í ÷F
+F^N6±KI
+‚Ä“™ ‚¿à ´®E ÃËD q N03
+§HA?j*T
+¡~âTdÑN R¦Ä NJ N05
+§FO*hQ1
+“·Ë R¦Ä h N06
+¦D>>iAF
+‰x|N åRK R¦Ä NJ N07
+§FVQh0R
+»`AwN ÃËD x N08
+¥A?6k?D
+“ÿWsD R¦Ä NJ N12
+§F"h(F
+øsõÜþ ÔÉÐåL R¦Ä å N13
+¦FYRj8%
+»Y_G W R¦Ä NJ N14
+§EV!hN8
+K_Gd[ R¦Ä NV N15
+CE*'“"3
+„a RåRK å N16
+¦FNEkE;
+îU¸N ÔÉÐåL R¦Ä ö N17
+>@B.‡)=
+ðfC ÔÉÐåL R¦Ä ö N19
+@BP+ŠJ
+rY ”£R R¦Ä x N22
+¥@IkA>
+­D›Y ÔÉÐåL R¦Ä q N23
+§H0'i6X
+Æ‡¯ ÔÉÐåL NR 2 R¦Ä ö N24
+>BN‡AS
+øUE jƒN R¦Ä q N25
+¨HGPh)Y
+hRÏ AcODƒ… x N26
+¤A&mCS
+B•D‘ù ‚¿à R¦Ä å N27
+¦GJ6j8P
+”GÛ€} R¦Ä ö N29
+?@#E‰/O
+´c× žD³ R¦Ä å N30
+§G<Ui-#
+P¿X½¯W›Y ÔÉÐåL R¦Ä å N35
+¥FXlUN
+Õ¢ËŸ R¦Ä q N37
+§GC3hH#
+y`D Œq[ aG‹}L R¦Ä å N38
+¦GIFk5M
+rY ”£R R¦Ä NJ N40
+§F?YhXI
+ÂfRÜ× R¦Ä µ N41
+¨GCWg S
+ïIP¨¾Üþ R¦Ä å N42
+¦F!+k9H
+B•hN RåRK å N43
+§FJ>i,@
+KOLT R¦Ä q N45
+¨GCFh& 
+¦ßdÑN ÔÉÐåL R¦Ä å N47
+§F-CiF-
+ƒŽ ÆTZ •xH R¦Ä NV N49
+DE2Y•:8
+‰ ŒLZI R¦Ä NJ N50
+§E6<i,,
+ÎLþ/H¿fù[ R¦Ä NJ N51
+§FAhJ(
+JAS eW¾iD R¦Ä x N52
+£@QPnJS
+y¶T îœé R¦Ä q N56
+¥H*0lDP
+›W wùi R¦Ä å N57
+¦EOPiL)
+³R ÃËD NV N58
+DE?A•,:
+ƒÞS´I R åRK NV N59
+CDP4•2/
+Å¾¡W (y¼}¤‡) R¦Ä x N61
+¤AR7m=E
+…ÁÑ BƒOK ÃËD x N63
+¤B0#n&T
+lÄ S }hR aG‹}L R¦Ä q N66
+§H=;i!R
+F•NK‰N ‚¿à aG‹}L R¦Ä å N68
+¦EX5kDB
+Ú›wL ÀžˆS RåRK å N71
+¦F#>j@:
+ÂR’~ ÔÉÐåL R¦Ä q N72
+§G/-h/,
+¨üS Œk R¦Ä å N74
+¦FS7kB'
+£ÄHØR“™ ‚¿à R¦Ä å N79
+¦FP+j?'
+¡MÕ[ ÔÉÐåL R¦Ä NJ N81
+§EF!hK:
+W·TSáƒ-½œIîN ‚¿à R¦Ä q N82
+§GASh9@
+DS Üšc FM `D RÃËD x N83
+¤B)Hn1
+lEX`DžA ÃËD R¦Ä NJ N85
+§FA-i$
+À`gH ÀžˆS R¦Ä NV N86
+DEF•I5
+ªieN ƒBv¾±œE R¦Ä NJ N87
+§F*PhB$
+ÿ~S R¦Ä x N88
+¤AUAmCE
+êŽPH Y aSÉ~ R¦Ä q N89
+§GIJh4C
+“›YS R¦Ä x N92
+£A@9o% 
+ŒR‰S€ R¦Ä å N94
+¦F).k(9
+œE‘E R¦Ä å N96
+¦FS&kNY
+ÅbT R¦Ä x N97
+¤AONn$@
+áY› Ðà ÔÉÐåL R¦Ä § N98
+¢K*<rY7
+¯YŸº±œE R¦Ä x x2
+£AUQo)N
+ÉÉL´IK R¦Ä í ÉN
+DZ+µA2
+FÇeN ‚¿à R¦Ä q q0
+¨HYTh1M
+K‰› K¬L R¦Ä q q1
+¨H3gD,
+›R±£ R¦Ä Œ O02
+DEO%–3)
+Õþ`eWN R¦Ä å O03
+¦F'9iR'
+ƒ³º ÃËD Œ O05
+DF.W—,:
+‚L¥A ‚¿à R¦Ä Œ O08
+DE(J—YA
+ƒ¿D îœé R¦Ä Œ O09
+DEM7™-X
+¡DÚ~ ÃËD OK O13
+;A* SR
+›¬'S rY •xH R¦Ä OK O14
+:@S9YT
+©RŸ~ ÔÉÐåL R¦Ä Œ O15
+CC;-–GO
+wRR±œE R¦Ä Œ O16
+DF#(™NP
+ÜZZDS ƒOd R¦Ä OK O18
+9B&D}7"
+K›Ë`D R¦Ä Œ O19
+EFI%™UD
+K_GÚN RåRK Œ O20
+DD#<—3>
+¹Oå R¦Ä Œ O21
+EG @™F#
+‚LØvA R¦Ä Œ O22
+DDO–6T
+€E ±Éˆ R¦Ä Œ O24
+CCW<•$7
+Ÿ› æ›/hbH îœé R¦Ä Œ O26
+CBA0”!%
+OíÛ€ R¦Ä Œ O27
+DCK5–N
+ËLS ÃËD ’œ—S ÔÉÐåL R¦Ä Œ O28
+DE9#™42
+æßSÜþ “™_G R¦Ä Š O29
+DKCM’:<
+a†€Y ÔÉÐåL R¦Ä Œ O32
+CBEY•9
+ÞÕA ÃËD R¦Ä Œ O33
+EFLRš*I
+¹œg ÔÉÐåL R¦Ä OK O35
+;@H1T=
+¡I¸ ÃËD Œ O37
+DEI.˜&O
+G¿DYS R¦Ä OK O38
+9B.}M
+•k™lE R¦Ä Œ O39
+DFN+–3X
+ÂßS WsD“™ R¦Ä Œ O41
+DDF8—R1
+WsD“ÿ R¦Ä Œ O42
+CB5V•$7
+Yc_GeN ÔÉÐåL R¦Ä NV O43
+CE-•';
+˜ŒS‰N R¦Ä OK O44
+:A#>2)
+¹OÿR ÔÉÐåL R¦Ä OK O45
+<BQ8ƒ+C
+²† R¦Ä Œ O46
+EG:Q˜9/
+ AGUE ÔÉÐåL R¦Ä OK O47
+9A:V~I%
+ÞLÕN ãR R¦Ä Š O48
+DKQC’MR
+½ßc ‚¿à R¦Ä Œ O52
+DE%7—B0
+…D‘ù ÔÉÐåL R¦Ä OK O53
+:BM8JV
+Ÿüè ¦| ÃËD ²AkR±œE R¦Ä Œ O54
+EFJK˜U1
+Î{¡ù ÃËD Œ O55
+DG&5—%8
+B×`T ÃËD Œ O57
+CD-P•+4
+„ÛR±œE R¦Ä Œ O59
+DG?(–'X
+CŸkùlE ÔÉÐåL R¦Ä Œ O60
+DDL@˜YA
+¨A±› R¦Ä Š O62
+DKI9“"E
+´žd”N RÃËD OK O65
+:B$K€0=
+SLU¢E ¤¼K R¦Ä Š O68
+DK8Q’A$
+¨¯LØA ÔÉÐåL R¦Ä Œ O69
+DD-:˜B4
+Ë‰OßS “™_G R¦Ä ò O74
+¢F=;q<H
+­c•±œE hÂfR R¦Ä Œ O79
+DE@R–3,
+©€“ÿ ÔÉÐåL R¦Ä Œ O81
+DGS-—3>
+[ ÃËD Œ O85
+DF@<˜6;
+ª_—Y „c R¦Ä Œ O86
+EFY˜GD
+žO ±dA ÔÉÐåL R¦Ä Œ O88
+DD)B—H,
+FlL žkR §œS R¦Ä Œ O89
+DG&—7Y
+d¶R”¾ ƒOd R¦Ä OK OK1
+8B;0}&7
+ÓG ãR R¦Ä Š Š8
+DKN3’G1
+Ÿù »b R¦Ä Š Š9
+DKEY’C$
+¦Ä ‰[S R¦Ä í ŠI
+DWS$¶PR
+c¢ ”RÒS ÔÉÐåL R¦Ä ð P01
+A>9)ŽQG
+‚´gE ‚œE³ R¦Ä ð P03
+@=4.‹G6
+vSE ÔÉÐåL R¦Ä ð P04
+@=3P‹RY
+‚|Ù³ ÔÉÐåL R¦Ä ð P08
+@>V'7C
+“ÿÅœ R¦Ä å P09
+¤FH7nO
+¦“CŒ R¦Ä ð P10
+@AM<Œ75
+ÞN ŒRŸS Aå´E R¦Ä ð P13
+@?3)ŒF
+¹LBƒOK ÔÉÐåL R¦Ä ð P14
+@@V9Œ&/
+Bƒÿ¾ªAW R¦Ä å P15
+¥GOWm3H
+y¶fR BaEZEWsD aG‹}L R¦Ä å P17
+¥ER9l/R
+dË“R RåRK ð P19
+A?/VTW
+A± ½Æ¬“ R¦Ä ð P20
+A@&V.$
+Ž‰G”N R¦Ä ð P23
+AA2$ŽS+
+æX€Y R¦Ä Œ P27
+CAWD•0;
+emd[E ÔÉÐåL R¦Ä ð P29
+@=F.Œ1
+‚´gE ‚¿à R¦Ä ð P33
+@>,I‹SH
+§ä‰ÑN R¦Ä å P34
+¦FAVk63
+Õ¿T z¶Þ/S‚ßÛ€ R¦Ä å P45
+¤F$<m>;
+‚ß[WsD R¦Ä ð P52
+A@INŽ $
+»Y_G M AcODƒ… å P91
+§FJ-iH1
+JcŽY ïŠE R¦Ä å P96
+¦G*7k+@
 ¦_T ^Oõ[ ºªIP í åÁ
 Fd&(°/6
 bKA R¦Ä í åí
@@ -11386,6 +12294,8 @@ E[(2µ D
 @_XT¿&V
 vG Õ¿¯_ R¦Ä í åBM
 CY3J¹-C
+h±LS Õ¿¯_ ŸD³ R¦Ä í åBN
+G\5Y¬YI
 ãÛ§ R¦Ä í åBP
 Ed&-±N
 ß€S R¦Ä í åBT
@@ -11394,8 +12304,12 @@ D`TPµ=J
 Fd(.°PH
 „•L R¦Ä í å„
 G_@8®LQ
+´UbHãLUK R¦Ä í å´
+A[@K½*X
 ´lKY—­K R¦Ä í åÐ
 G`DH­J6
+¤sÿD ¤¼K R¦Ä í åCJ
+B[R+¼&-
 ´E‘Öí R¦Ä í å~
 ?Z&*Â.K
 SŒMÕN ãY R¦Ä í åCM
@@ -11412,6 +12326,8 @@ aD ÚG R¦Ä í åDG
 ?bVÀSV
 ”º¡œ ÚN H¿fR SR R¦Ä í åDM
 @[QQÀ@
+ÓäYS ¯kÖ R¦Ä í åDT
+G\I;­U.
 K[GIw}K R¦Ä í åDY
 @YWEÀRR
 ¼K R¦Ä í å¼
@@ -11429,7 +12345,7 @@ C]#¸3C
 wLB•—H “ÿ R¦Ä í åGB
 Eb:M³;6
 K’G¬‰ˆOK R¦Ä í åGG
-@YRAÁ(&
+?YRAÁ(&
 ï¿G}K R¦Ä í å¸
 B`S/»'I
 ìŸ±N R¦Ä í åû
@@ -11438,6 +12354,8 @@ vG “ÿ R¦Ä í åGQ
 E[>#³NM
 É¸TÔf R¦Ä í åGT
 ?Z:'ÂH-
+yAY‰ˆ R¦Ä í åGX
+A\SI¾!Y
 rAGÂY R¦Ä í åGY
 IY9C¥1
 y`—E Õ¿¯_ R db‹N í åGZ
@@ -11458,8 +12376,12 @@ E]IW²TG
 =_C3Æ#H
 ´IGÉK R¦Ä í åJC
 BV0G¼45
+êëd[E ¦_T R¦Ä í åê
+FZ:T°A 
 K|Iw›K R¦Ä í åJZ
 BYIB»->
+¯šEK R¦Ä í åKA
+FZR/°G7
 KOí ÔÉÐåL R¦Ä í åKD
 DWN4¶47
 FlŽ å« R¦Ä í åKF
@@ -11478,6 +12400,8 @@ UGNU-KUåÌK R¦Ä í åKU
 Dd1Q³AS
 Kl¯G R¦Ä í åKV
 A^1%¼J=
+’LhR/}T’~ œC R¦Ä í åKX
+CZ)U¸14
 KLUK R¦Ä í åKY
 CW?W¸9,
 “ºi ãY R¦Ä í åLB
@@ -11492,6 +12416,8 @@ læ› ºªIP í åLP
 Dd2E´VH
 ´`Û“R “ÿ R¦Ä í åLR
 Ea<.²:Y
+©LUñí R¦Ä í åLT
+@[#+¾U4
 ”£KO¯K R¦Ä í åm
 AXUU¼T%
 §DD€eN g“™ R¦Ä í åMD
@@ -11562,6 +12488,8 @@ fœc R¦Ä í åf
 =_,7Ä22
 eGçK R¦Ä í åTG
 AY!(¾5O
+¯YŸR Õ¿¯_ R¦Ä í åTM
+BZR"»5=
 Œ²œ R¦Ä í åTW
 E]5:²W4
 lí`UK R¦Ä í åUK
@@ -11592,6 +12520,8 @@ EZLD²I)
 @dBP½QN
 åXÎN R¦Ä í åXK
 F]A¯;V
+¦_T ãRƒW Ÿˆ •ˆE •ÛR db‹N ºªIP í Pã
+Ae23ºD&
 íçK R¦Ä í PFí
 @ZT(¿+R
 l“Kíâ R¦Ä í PFl
@@ -11618,14 +12548,24 @@ K²^LUK R¦Ä í PFKW
 @ZM7¿8D
 …Ä±K Æ× ƒÁ “™_G džP í PF…
 ?ZO$Â=&
+•ÈT R¦Ä í PFÈ
+E_<:´&:
 ƒÄ (áB) ÒÄg …Õžl R¦Ä í PF£
 @`O"¿&
 ïíe|IK R¦Ä í PFï
 @^4.¿+8
+dEk¾ ±œA³ R¦Ä í PFSV
+E`³!7
 eK J¿µ‹N R¦Ä í PFe
 G]1L¬W,
 Î{H }K›K NØR 2 R¦Ä í PFWS
 BXH'»2
+íç´í R¦Ä í PFZK
+@ZTP¿;B
+yIä_ ÃËD … PG1
+ªJR"bXD
+¦Ä yA¡M R¦Ä í PGM
+DY2TµON
 KAÂI¡åI RÃËD Å PHDH
 @3@L¼)O
 FaxH Fžwf ïOlS R¦Ä Å PHHF
@@ -11640,4 +12580,820 @@ B•DïAW MY RÃËD Å PHSF
 @1KB¹?,
 U¦LU R¦Ä Å PHUP
 @2-U¹QB
+¦z ÔÉ R¦Ä ÷ ¦1
+?N%Y‡'T
+ÛHL ¤¼K R¦Ä í ¦DC
+B`VBºT0
+©N¿í R¦Ä í ¦KA
+?Z@)Ã,N
+|IKeK ¦_T Ÿˆ •ˆE •ÛR db‹N R¦Ä í ¦‰
+Dd;I³S,
+¯KOúA R¦Ä í PPµ
+B\YBºJ
+N¿AæT´UK R¦Ä í PæT
+@ZT2À88
+lKlI “ÿ dbE R¦Ä Š R03
+DI#-•X@
+ÂK[Û –H dbE R¦Ä Š R33
+EJ5#š#$
+ÌjS R¦Ä ò R47
+¢G$'r!.
+ýR× ‚¿à R¦Ä Â R49
+ENI#”E5
+ƒ~ ¤¼K R¦Ä ÷ RC0
+CLIDE;
+aD h±L R¦Ä í ùV
+B[M/»3
+KA±K džP í RK1
+FcFB°T
+OPjIM R¦Ä ÷ S00
+@NRˆ7
+‚N•D R¦Ä ÷ S01
+CN(%X@
+®H“™ ÔÉÐåL R¦Ä ½ôc åRÿR ÃËD Š S03
+EH)7˜ED
+‚™[ ¥FS R¦Ä ÷ S04
+CM>2I*
+ã™[ dbE R¦Ä Š S05
+EI#)š6;
+¹T ÀžˆS R¦Ä ÷ S09
+DMBQBL
+“ÿ ´Ë` R¦Ä Â S10
+EMQX•VA
+lãq ÔÉÐåL R¦Ä Š S12
+EJD.™!>
+‚å‰S dbE R¦Ä Â S16
+FM%;š)$
+T’N “ÿS R¦Ä SC S17
+¢?DKoR 
+‘Rñ R¦Ä Â S18
+FMV.š5L
+˜‚R§~ ‚¿à R¦Ä SC S19
+¢?T;p.
+ìLh™lE R¦Ä Â S20
+EKOV–PH
+½NžkR R¦Ä Š S21
+EIRA—9)
+‹› ÔÉÐåL R¦Ä Â S23
+ENH;“6M
+Þ™¥KY ‚¿à aG‹}L R¦Ä ò S24
+¢G/Kq ,
+ÂT‘ù Ðà ÔÉÐåL R¦Ä ™ S25
+>MMK…-,
+Klg¨œ Ðà R¦Ä ÷ S27
+DN(I0,
+_fÖb‹}L ¨–E wùi R¦Ä ™ S28
+<NYR‚ A
+€ã£N dbE R¦Ä Š S30
+EJ=M˜UN
+Ÿ¨Z g“™ R¦Ä Â S31
+FN; ˜V/
+‚O¨ºeWN ÔÉÐåL R¦Ä ™ S32
+:M74€$3
+”D•S ÔÉÐåL R¦Ä Š S33
+EJF+—'0
+z¾ R¦Ä ÷ S34
+DM:7T8
+OK`OwN €G‹N R¦Ä Â S35
+EN3I•@#
+£R”N yèR ÃËD Â S36
+FM2,˜$,
+SÕÿeWN R¦Ä å S37
+¦F <j*#
+ _E±œE R¦Ä Š S39
+EJ/+–T,
+ O«c R¦Ä Â S40
+EL*N•M:
+Àžˆc ÔÉÐåL R¦Ä ö S42
+>B1R†C$
+¡RkY ÃËD Â S43
+FMT<˜$0
+z¾ ÔÉÐåL R¦Ä ñ S44
+<C.‚A 
+­€TZ ãY dbE R¦Ä Š S45
+FJRCšJ
+‚¿ªY SÆÊE RåRK Š S48
+EK3.˜.#
+§œc …Õžl RåRK Š S49
+DIWP“->
+AUÜÖ ÔÉÐåL R¦Ä Â S50
+FM1F˜+C
+`DY ˜ ^ R¦Ä Œ S51
+EG<J™YL
+…^Ñ îœé dbE R¦Ä Â S52
+FN7<–&L
+‰BÏ R¦Ä ÷ S59
+DN/ ‘;6
+d`‘ù R¦Ä/vG³º¯ä ÃËD ÷ S64
+BM&PŒ+N
+¹…Û€ ÔÉÐåL R¦Ä Ù S66
+DIBT’U1
+ŠOÃ£ ÔÉÐåL R¦Ä Ù S68
+DL;;’.C
+‰x|N R¦Ä ÷ S69
+CLW.ŽE
+O^ËŸ ÔÉÐåL R¦Ä Â S70
+ELMH•"J
+†wR G OvE R¦Ä ÷ S71
+BNA>‹-"
+J–K A ÜËL R¦Ä Ù S72
+DM1?’@A
+KÝçH ÔÉÐåL R¦Ä Ù S73
+DL+'’M
+åYâf ÔÉÐåL R¦Ä Ù S75
+DJ#<’T"
+”³E R¦Ä Ù S77
+DMP;’-&
+EM…ß ÔÉÐåL R¦Ä Ù S78
+DIQ’>A
+y¼N ŽA R¦Ä SC S79
+¤@)(m*
+_` ¤¼K ¥ ‘ad ŽR±„ R¦Ä Ù S81
+CJKG‘$7
+Ksrç ÔÉÐåL R¦Ä Ù S82
+DL%X‘XJ
+ïOï[E ‚¿à R¦Ä Ù S83
+DM>P’)1
+‚ß[WsD ÔÉÐåL R¦Ä Ù S84
+DL 2’1U
+vG rY ÃËD ÷ S85
+?N'*†<,
+rY ¡RáR R¦Ä Â S86
+FMR-—M=
+²gc ÔÉÐåL R¦Ä Ù S87
+DJ*6’WI
+rYKO§ï dbE R¦Ä Â S88
+FMHE—22
+¤GÕ ÔÉÐåL R¦Ä Ù S89
+DL,P’:N
+ËK Ðà R¦Ä Ù S90
+DKO-‘84
+Ãï “ÿ ¥ ‘ad ŽR±„ R¦Ä Ù S92
+DL1N‘!M
+C€ ËØ ÔÉÐåL R¦Ä Â S93
+EM)E–RY
+¦Ä OF °—”N Ü­›« R „c R¦Ä Â S94
+ELQ=“6P
+”Ä_ ÃËD Â S95
+EL O”7
+`hº[ ÃËD Â S97
+EN$0•I.
+ïËÏ AUX¬ç× ÃËD [E õ ï1
+=*1w(?
+d[Y žkR 2 R¦Ä í SRV
+B[M5ºA2
+N¿Ý IÆA R¦Ä í SXP
+?\=,ÂPS
+´Ýº ‚¿à R¦Ä t T00
+8;L*|EK
+©ã Ðà R¦Ä ð T03
+AB#:4X
+´€S R êëÎN R¦Ä t T05
+:8?B83
+KÊÏ±œE R¦Ä t T12
+8<DK{TO
+Ûœ® Î{H ¦Ä R¦Ä t T13
+9>:W~G'
+¯YŸR R¦Ä t T14
+9>W&~#K
+”R‰N R¦Ä t T15
+:=29~Q%
+aŽRk R¦Ä ö T16
+@?GEŠPV
+ÓîL Fac R¦Ä t T19
+;9S€B
+ƒ³R M DaYc …Õžl R¦Ä t T20
+:;=K9R
+lãq ÔÉÐåL R¦Ä t T23
+;>I&.!
+æ›“™ ÔÉÐåL R¦Ä t T24
+8=,{XU
+AcO ‡¯fS R¦Ä t T25
+9>"T}9&
+»Y_G V •xH R¦Ä t T26
+9;$<~5V
+Œ_ R¦Ä t T28
+:?3-83
+»Y_G H •xH R¦Ä t T29
+:?CV~V9
+˜ K_€Y ÃËD t T30
+;:O2$>
+AcO ‚¿ªY R¦Ä t T31
+9?*=~J>
+½DhN dOP R¦Ä t T32
+:?@3~T0
+Œ…ƒN ÔÉÐåL RåRK t T35
+:<RL~X.
+åÇ æß”N …Õžl R¦Ä õ T36
+=&Lx(#
+ìLD^Â—E ÔÉÐåL R¦Ä t T37
+;=7K€B<
+ãR V K R¦Ä t T38
+:?4A,B
+´c Ðà ÔÉÐåL R¦Ä t T39
+;?@V€C%
+“ ¦ÄE ÔÉÐåL R¦Ä t T41
+9;F'}!Q
+Ì^ R¦Ä Œ T42
+DF*G™/S
+åN¡™€ Œº[ ‚¿à R¦Ä t T45
+<A3Hƒ3T
+Ãüé ÃËD t T47
+9?>$~DX
+¦â× »Y_G •xH R¦Ä t T48
+9>R#~+'
+…}ù ‚¿à R¦Ä t T50
+;<UUN>
+ÛN ê›S _fÖb‹}L R¦Ä t T51
+9< @}F 
+“› RåRK t T54
+9;=3}LD
+M§ß ÔÉÐåL R¦Ä t T55
+=@@„15
+¶ûE'S ›d ‡¯fS R¦Ä t T56
+:><K~UB
+Ê[jÁ R¦Ä t T58
+:?1T+O
+°¼€R ÔÉÐåL R¦Ä t T59
+<A9"‚*
+d[EÂœ ‚¿à R¦Ä t T60
+;?()‚)P
+Å~S R ÃËD t T67
+:>UP6J
+lFaD C 'ÜBã' ^O”S R¦Ä t T69
+:: 3>?
+ÒcO ÔÉÐåL R¦Ä t T71
+:;#.
+KÊK R ãŽ SC T73
+£@F9nFV
+¯YŸR ÔÉÐåL R¦Ä t T74
+:<@38B
+R¹… …ÁÑS R¦Ä t T76
+:?&W;L
+‰ÄY ÔÉÐåL R¦Ä t T78
+8<"F|GU
+rYÂY ”£R R¦Ä t T79
+9;?2}1D
+vïOP'S “™_G R¦Ä t T80
+9?4D~IJ
+G¬€Àè ‚¿à R¦Ä t T82
+;<,B€T?
+YOíØ ÔÉÐåL R¦Ä t T85
+:;0N&0
+»Y_G C R¦Ä t T87
+:?2>.*
+‚Ÿ•Ú Ðà R¦Ä t T88
+<>:$‚U.
+“J—® _fÖb‹}L R¦Ä t T89
+=;.G…G+
+´Ýº ‚¿à ’üè dÑËL R¦Ä t T90
+8;O(|7R
+”ÎN ‚¿à R¦Ä t T92
+;<IV)!
+‘œâT ‰PS‚m ‚¿à R¦Ä t T93
+<B89‚%8
+T’N-OíS R¦Ä t T94
+:;@5€9M
+Î{H²d LUBá~ R¦Ä t T96
+<?5J„@
+¯}¤O« R¦Ä í TSG
+G]4:­2(
+ï`K N ãNK R¦Ä t t0
+9:J6~:#
+´®E ÃËD _Ódžl R¦Ä t t2
+::3KEI
+à[EK R¦Ä í àE
+D["Bµ%S
+€ÁŠE R¦Ä Ù U00
+CJF83)
+Ýc¢` FlLS R¦Ä Ù U01
+BHMPŽO<
+˜ŒR€Y ÃËD Ù U02
+BI*?Ž2X
+ÜHL ÔÉÐåL R¦Ä Ù U03
+CHA<MO
+žD~ ÃËD ÷ U05
+CL1(00
+‚ÿ±œE ÔÉÐåL R¦Ä WY U06
+BH KŒWX
+ÜœFƒG ã­N R¦Ä { U07
+AC>RŒHL
+¨RK_S ÃËD NV U08
+BB@#8A
+ ‡eN R¦Ä Ù U10
+BH$7TM
+d`‘ù ÃËD Ù U12
+BIVKG 
+J¿µ‹N R¦Ä { U13
+AD-$Ž+6
+J. •™Y ˜KÉ¸T ›PÅ ÔÉÐåL R¦Ä { U14
+BEJ+R*
+fÈ€ ãR R¦Ä ð U30
+BB,2$
+y¼N žkR ÔÉÐåL R¦Ä { U34
+ADWGŒ+C
+Íchi ÔÉÐåL R¦Ä Ù U36
+BHU.ŽRR
+§DÂY R¦Ä Ù U37
+BI93ŽN0
+Óág ÔÉÐåL R¦Ä Ù U41
+BJ'IŽ+,
+yA¡M ¥ ‘ad ŽR±„ R¦Ä Ù U45
+CIW1‘.5
+vG Î{jÖ ÜßE R¦Ä Ù U46
+CI7W!2
+‚XS ²œ R¦Ä Ù U48
+CI+"+E
+ãxƒFT ÔÉÐåL R¦Ä Ù U51
+BHI-R
+AkR ÔÉÐåL R¦Ä { U52
+BD+QŽF<
+jN×'S “ÿ R¦Ä Ù U53
+BJD"2I
+ÖD ¥ ‘ad ŽR±„ R¦Ä Ù U54
+CJXMJ$
+åˆU—´ ÔÉÐåL R¦Ä { U55
+ACPIŽ5=
+žGÏ JEäcÎN ‚¿à R¦Ä Ù U56
+BID=UL
+ÚW›Y/HYh …Õžl R¦Ä Ù U58
+BH78Ž$@
+vG ¤¼K R¦Ä Ù U60
+DK&‘11
+T’N BžD³S R¦Ä Ù U61
+CIVC$C
+”~AY R¦Ä Ù U62
+CIT-B"
+BÌ„ …ÁÑS R¦Ä Ù U63
+CJ6V‘1
+Õ¢ËŸ R¦Ä { U64
+@CUW‹2:
+ŒaY R¦Ä Ù U65
+CI0<V 
+£ÄH vG ¹Ö ‚¿à R¦Ä WY U68
+AJTIŠ8C
+Ó´‡› ÔÉÐåL R¦Ä { U69
+AF)=Œ4R
+ŒSŒh R¦Ä Ù U70
+DJ;D’X
+UP¨R Ÿ[ ¤¼K ¥ ‘ad ŽR±„ R¦Ä Ù U72
+CJA:O;
+¤‡„ îœé R¦Ä NV U74
+CF6W’?M
+Õ¿¯_ ¹… ÔÉÐåL R¦Ä Ù U76
+CI%S‘IN
+l€N H ³Ä R¦Ä Ù U78
+BHD<@N
+´ÝR“_ ¥FS R¦Ä Ù U79
+DK46‘)S
+‚LD …ÁÑS ¥ ‘ad ŽR±„ R¦Ä Ù U81
+DK/GVJ
+‚¿ÐL ÔÉÐåL R¦Ä Ù U82
+DJK’8I
+Ú}LD D. ‚rI …Õžl R¦Ä Ù U84
+DJI>’#:
+Œ”S ‚¿à R¦Ä Ù U86
+CI2=MS
+S§€Y ¤¼K R¦Ä Ù U87
+CITJML
+wùi îœé R¦Ä Ù U88
+DJ"‘UQ
+ûi¾ ýR× ÔÉÐåL R¦Ä Ù U89
+CHVD‘1O
+y®…a R¦Ä Ù U91
+CH46‘RL
+`fŸ¨ îœé R¦Ä Ù U92
+CIFCB)
+”G¢ aŽRVOÊ R¦Ä Ù U93
+CI.W5H
+¡ZËeN ÔÉÐåL R¦Ä Ù U94
+CH@A&&
+ŒL ø–K …Õžl R¦Ä { U96
+AC8%Œ?R
+¹² R¦Ä Ù U97
+CIQ#!:
+ÙA¹ Ðà ¥ ‘ad ŽR±„ R¦Ä Ù U98
+DIO7‘PF
+“Ù“W ‚R•LS R¦Ä Ù U99
+CI +J
+²d hŽÄ RåRK { {9
+BF,BŽ#=
+ïËÜÖE R¦Ä VT VT8
+¨J3@g+@
+FaEÂY R¦Ä MD W00
+¦DV;jL3
+e}râ ÔÉÐåL R¦Ä Â W01
+ENI<•9V
+’LÎN _Ódžl R „c R¦Ä x W03
+¥AL+kX)
+O„` ïŠ‡ ÔÉÐåL R¦Ä Â W04
+FLYXš&?
+³ßYSÜþ aG‹}L R¦Ä å W05
+¦EP:k.;
+Ÿ²R ÕNØi¯L dbE R¦Ä Â W09
+EL?”>(
+°ÙY R åRK Â W10
+FN!˜8/
+½œIîN R¦Ä ’ W11
+ŸI9vB&
+Ÿd žkR R¦Ä Â W12
+FNDY–<%
+¶ûE'S ›d R¦Ä î W13
+¥D"DlVE
+ÃºT R ÃËD Â W16
+FMR/—YK
+•€I¸ ¶d R¦Ä x W17
+¥AMRl8+
+kƒ} R¦Ä ’ W19
+žHY5w<?
+ÕŽS “ÿ ÔÉÐåL R¦Ä Â W20
+EM&=•,/
+UPï· ‚¿à aG‹}L R¦Ä WV W22
+¤E n.7
+’LD ƒŽ Ù€’LD R¦Ä ’ W23
+žJ)Rw+"
+Fl²œ R¦Ä î W24
+¤C4Fm%2
+WsD“™ dbE R¦Ä Â W27
+FKSV˜J+
+ŽÆIM îœé R¦Ä Â W28
+FN#S™)+
+ãY BžD³ R¦Ä MD W29
+¦DXAj1M
+L¿iÜþ ‚¿à R¦Ä î W31
+¥BWCl)$
+ï‹µ[ R¦Ä ’ W34
+ŸJ9/v?H
+¦e”C RåRK WV W35
+¥EG?l'X
+Õ¿T |Ik ÔÉÐåL R¦Ä x W40
+¥A+/l 1
+¤gÃËD-Î…ºâ ‚¿à R¦Ä MD W41
+¦D$iO?
+FlLd[ R¦Ä MD W42
+¦E<#j6F
+HÇâT ÔÉÐåL R¦Ä WY W43
+?JEL†@#
+‡ŽX rYåRK R¦Ä MD W48
+¦E-Kj7Y
+Û±S ºªIP MD W50
+¦E,Fk&U
+ìji R¦Ä Â W52
+FKOB˜@C
+»Y ‘R F¿ R¦Ä Â W56
+EKG,˜=1
+ƒ¿D “ÿ R¦Ä `D ŽAz`E ãŽ q W57
+¨HUKgL+
+„Ûº £ÄH RåRK Â W58
+EKKR˜<U
+§D b“¢ Î_G „c R¦Ä å W73
+¦EK7k3#
+HØ…L ÃËD î W75
+¦CB'j8N
+’œçM M ©~ R¦Ä î W78
+¤BHBlPS
+¤E² ÔÉÐåL R¦Ä î W81
+¥C(Rl#T
+’~ijgc R¦Ä § W87
+¢H#q4D
+R ¡RáR R¦Ä x W88
+¤B(7mN)
+›W Ÿ™[ R¦Ä î W90
+¤C.0m2'
+S§^ Õ¿¯_ “ÿ R¦Ä î W91
+¤C$:mA?
+ŒÈ ¨Y “™_G džP î W94
+¦C0LjD0
+O¤–Oÿ g“™ R¦Ä x W95
+¦A$"iWX
+›W ÿ ‚¿à R¦Ä î W96
+¥C<*k%>
+y`T ‚¿à R¦Ä WV W99
+¥DYHm&K
+dEBv¾ R¦Ä í WBB
+@]<XÀ.G
+WsD¡WK R¦Ä ÷ °0
+AMLL‹"I
+’Ž”N R¦Ä í WSM
+Ea6/´%5
+Ekþ“hS RåRK » X01
+¢7PUo56
+Š“™O A¦PKA R¦Ä » X04
+¢:H8o@T
+æŸT ‚¿ªY R¦Ä » X05
+¡:1Op;M
+ŒA ÔÉÐåL R¦Ä » X06
+¢9)JoP,
+“ÿ Â€S ÔÉÐåL R¦Ä » X07
+¢9SDoC+
+‚kY ªLS R¦Ä t X09
+9;G6}P5
+œE ûÁE dbE ÔÉÐåL R¦Ä » X10
+¢8H!nEJ
+ŒR•œE ^OÈÎN R¦Ä » X13
+ ;P>rH"
+“ œE ÔÉÐåL R¦Ä » X14
+¢8JEo7W
+¯¬°¼L –aS R¦Ä t X16
+:?:7%3
+^· Óü R åRK » X21
+¢:C3nP%
+Øb¬“ ÔÉÐåL R¦Ä » X23
+¢:U9oE%
+´lâ ½Z`› R džP » X25
+¢9W,oB#
+ŽãdçN ÔÉÐåL R¦Ä » X26
+¢9NKn;K
+ÚÉP¡N ÔÉÐåL R¦Ä Õ X33
+BGCxM#
+ÓüËŸN ”ž[ ‚ & åRK OF ‚M…R„ R¦Ä » X35
+¡;!Hp4B
+Ü´` R¦Ä » X36
+¡8Y6p48
+¯ÈA £ÄH AcO åRK R¦Ä » X39
+¡:+/p4:
+½N•Y R¦Ä t X43
+=BKƒOJ
+Î{H “ÿ“™ R¦Ä » X49
+¢9Vp D
+”«é •xH RåRK » X50
+¢:XJnU<
+›W ÅvSÒS RåRK » X52
+¢9CVn=E
+§D »ŠÙA b E¥S R¦Ä » X55
+¢:PLoCO
+_`eWN R¦Ä » X58
+¢9 )n86
+îLKç R¦Ä » X59
+¢9WIn?A
+’œgeN ÔÉÐåL R¦Ä » X60
+¡;3-p:4
+áB °—E ÃËD » X61
+¢:J$oCK
+tAcOÀŠT AcODƒ… t X65
+9?>(~FO
+ OŽ ÃËD t XA0
+:?&S.N
+ÂUK[ ÔÉÐåL R¦Ä ç Y01
+œI.Py:(
+ÀžˆÃËD ÔÉÐåL R¦Ä SD Y03
+:HRST"
+”RV rè / ‰x|N ‚¿à R¦Ä SD Y14
+:I91~N#
+”™` ÔÉÐåL R¦Ä ™ Y19
+<LL$‚SD
+´âEK ÔÉÐåL Î{HWŠ^ R¦Ä ’ Y23
+œK04yD(
+d`ˆ ƒ~ R¦Ä ™ Y27
+<L!Y‚D$
+PAAYE R¦Ä § Y30
+¢K=Rr?7
+²d B•xH ‚MÔÉà R¦Ä § Y31
+¢J,Gr(M
+“ÿ  ‡eN ÔÉÐåL R¦Ä SD Y34
+:J385#
+åRK žkR W C rJckN ÃËD ™ Y37
+:N5DLQ
+`—A ÔÉÐåL R¦Ä ÿ±N ÜRÿ …Õžl ÃËD ç Y43
+8G86|L*
+D‘ù ÔÉÐåL R¦Ä ç Y46
+8FD.|IL
+Oí“™ Î{H²d R¦Ä § Y47
+¢H<)qC7
+LÕ™ ÔÉÐåL R¦Ä ç Y48
+›HQ({AG
+ÂLÿR ÔÉÐåL R¦Ä ô Y49
+8M'<|DL
+Â{O” ÔÉÐåL R¦Ä ’ Y50
+žJ <w0.
+±ƒÆA ÔÉÐåL R¦Ä ’ Y51
+I@NxT
+¤`ÚN ÔÉÐåL R¦Ä ’ Y55
+ŸK=2vU<
+S€EPY éE ÔÉÐåL R¦Ä ô Y58
+8J-|I
+ËáW “ÿ ÔÉÐåL -  ÙE OF ^E  žE R¦Ä ô Y63
+9KY#}Y<
+ŒÈœ- bT R¦Ä § Y65
+¢K64rAW
+‹ÉA ‚¿à R¦Ä § Y70
+¡HV/s!D
+ËG_ ÔÉÐåL R¦Ä ™ Y71
+=L4XƒPH
+øOYc ÃËD ’ Y72
+IX<x;
+dÝãU¸ R¦Ä § Y73
+ŸL"JvD&
+åº¡œ ¡NK_S R¦Ä ™ Y74
+=MV)„&=
+ÕÖ_Gd ÃËD ç Y76
+›GE2{DE
+ãYÃËD ‚¿à R¦Ä ’ Y77
+L@Dy92
+Þ™¥KY Ðà R¦Ä § Y83
+£I97pP:
+’œçM B áLeN R¦Ä § Y87
+¡JM;t*
+y¼N “ÿ R¦Ä § Y88
+¡JB4sK<
+KlK®KA Ðà R¦Ä § Y89
+¡JI=s*)
+¹… –aS rY •xH R¦Ä § Y91
+¡J1+s(.
+b“A ÔÉÐåL R¦Ä § Y93
+¢JYOr%B
+¶d êù` Ðà R¦Ä § Y94
+¡K%Qs$:
+Åœ”N R¦Ä § Y95
+¢K#qV2
+y`D ”•g R¦Ä § Y98
+¡LC-sU
+ªÇÎN ÃËD ™ Y99
+=NPƒW)
+¯Z‰} R¦Ä í Z14
+F\!W°9@
+OPÅR R¦Ä í Z17
+B]&Lº=N
+ªI¦D R¦Ä í Z25
+BY-K¼@'
+ìOŽ ãY R¦Ä í Z40
+E[5G³PI
+iGdƒM ÃËD í Z47
+>^FKÃ/W
+ ¤¼K 3 R¦Ä í Z48
+B]@6º&X
+êëÎ¾ “™_G R¦Ä í Z52
+AV *¾-X
+“ÿ ŸUgE R¦Ä í Z55
+F\/<°@D
+ÞLÕN “ÿ R¦Ä í Z81
+>^T?ÃM
+dÝ¨h R¦Ä í Z90
+E]JU´1N
+vR´ ¤¼K R¦Ä í Z91
+F`.8¯O8
+¡ºiS g“™ R¦Ä § Z92
+£HA5p@A
+‚P¨R „c 2 R¦Ä í Z93
+G[VC¯/X
+ÐÒE R¦Ä ð Z95
+@@$Œ90
+OßAÂ EXEÒk R¦Ä § Z98
+¡HO sUG
+…ßè ºªIP Â Z99
+ELHT–1J
+q– R¦Ä í Zx
+AZXQ½YD
+“ÿ ÂÂŽE ŽAz`E ãŽ _ 01D
+¡G6+sH4
+¡§LeN “ÿ ŽAz`E ãŽ _ 01F
+¡G?&rU 
+“ÿ ”X_KU~¼ ŽAz`E ãŽ _ 01H
+ G*4t6.
+ã« “ÿ ŽAz`E ãŽ _ 01L
+ G+Jt@T
+LU~Y “™_G ”ž} `D ŽAz`E ãŽ … 06B
+ªJT7bN0
+åeKA aŽRVOÊ “™_G ¶ ŽAz`E ãŽ _ 06I
+ D8tG:
+“ÿ ÕNƒE ŽAz`E ãŽ _ 07I
+ E!=t8L
+’z_E ŽAz`E ãŽ ô 09Y
+›JO{V
+y`D ”•g/‚OK ‚¿à ŽAz`E ãŽ ô 0G5
+žMOAx5
+ÞN LUg aŽRVOÊ ŽAz`E ãŽ Œ 0O0
+CC!<—%@
+ŽbšE ŽAz`‡ ŽAz`E ãŽ Â 0W0
+FMCV˜1F
+»Ob¡kN ŽAz`E ãŽ Â 0W7
+FNIH˜2(
+rYY¡Rá· ŽAz`E ãŽ § 11C
+¡H(:s?"
+BƒOK±œE aŽRVOÊ ŽAz`E ãŽ _ 12I
+¡E<Cs
+¯N ¯R A aÎÄ ŽAz`E ãŽ Õ 19T
+›D%?zHY
+´‡¿‚OK “ÿ ¹¥E ŽAz`E ãŽ … 1…
+ªL!Ec6@
+“ÿ WOAÅNK ŽAz`E ãŽ Š 1O0
+EIT-š$T
+S‚ß ŽAz`E ãŽ Â 1Â
+FNX2•84
+Ë“”R ŽAz`E ãŽ í 1Z9
+FZSD°H-
+ÒRžc'S ŽAz`E ãŽ … 21M
+ªK9KcC(
+dO~eN “ÿ ŽAz`E ãŽ Õ 2M5
+8CE{K=
+S²âÂfR ãY ŽAz`E ãŽ ’ 30W
+ŸJW%uN<
+NU³ ´ÝR“_ “ÿ ŽAz`E ãŽ … 39B
+ªL+c,X
+ŽYÕ· “ÿ ŽAz`E ãŽ í 3A3
+E[BO³EX
+§«g­›Â aŽRVOÊ “™_G ¶ ŽAz`E ãŽ _ 43I
+ FH+sUW
+F•Nñ ŽAz`E ãŽ ’ 4P5
+žKSx
+y¼N±œE ŽAz`E ãŽ … 52B
+ªK9FcAR
+B•™Y ¦™ ŽAz`E ãŽ … 5…
+©IW/dA:
+¡R× S ªØ` ÛM & aŽRVOÊ ŽAz`E ãŽ Õ 75U
+›D+{7
+Ÿˆ “ÿ ŽAz`E ãŽ … 76B
+©IY+dC%
+}xY “ÿ ŽAz`E ãŽ í 78Z
+E[G$³XN
+ ‡ÆE g€ ŽAz`E ãŽ … 83B
+«LH9b!F
+¦Ä OF ¦ÇSá ”ž} ÕŠA³ ŽAz`E ãŽ Â 83Q
+FMJ ˜DO
+ï_ ¦™ ŽAz`E ãŽ … 85B
+ªL$-b?I
+YËŸWd[E ŽAz`E ãŽ ÷ 8M3
+BJON/-
+½RF­h ŽAz`E ãŽ ô 8Y4
+›K'{%
+Ÿˆ “ÿ ŽAz`E ãŽ … 92B
+«M)Ab+S
+ÆÝS ”ž} ŽAz`E ãŽ ’ 99C
+žHW"w..
+¡M‰N'S ”ž} & ŽAz`E ãŽ … 9B7
+ªJQ$c-?
+PÅ“hLPÅA ŽAz`E ãŽ å 9N2
+§EQ>i/Y
+rY ¡RáR ŽAz`E ãŽ ô 9Y5
+œM9Az:B
+ã•£F ÂRM ÀžˆS »Ob `D ŽAz`E ãŽ í BNF
+HW#2¤OY
+‘LÎM “ÿ ŽAz`E ãŽ Œ C39
+DDH8—%Y
+“ÿ …a^ ŽAz`E ãŽ ‚ ‚1
+>D)M…GD
+¯ˆ€‘OT ŽAz`E ãŽ Ù D28
+EN>2’OU
+“ÿ R×‡Þ ŽAz`E ãŽ Œ E20
+DD?"˜+F
+‚x¡S “ÿ ŽAz`E ãŽ ö E61
+>A5!†*X
+¡R“N ‚¿à “ÿ ŽAz`E ãŽ › H63
+;F A-!
+BžD³ ãY aÎÄ ŽAz`E ãŽ Œ H77
+DFK9˜15
+HUBãù “™_G ŽAz`E ãŽ l HL2
+ž=!OuR*
+ÆÁ-Ðà ŽAz`E ãŽ ¬ I04
+G9Bx;@
+Ÿˆ “ÿ ÞwÕa ŽAz`E ãŽ & ”ž} q K03
+¨IX)h7F
+S‚ßS ŽAz`E ãŽ ô KCDD
+œN.z;
+Iî£F ãY ŽAz`E ãŽ í KIB
+AUSQ½;2
+KLUK “ÿ ŽAz`E ãŽ í KKL
+CW4¸G
+”L'S ŽR¨ “ÿ ŽAz`E ãŽ ô M14
+›L:9{U%
+‰™é'S “™_G ²d ŽAz`E ãŽ ÷ M35
+CM(::N
+G¿»_T ŸD³ ŽAz`E ãŽ ô M56
+N#%xK 
+•ˆËé “ÿ ŽAz`E ãŽ … M57
+ªJW*dEM
+vR´ “ÿ ŽAz`E ãŽ ô M69
+›L4){NP
+B•D‘ù ŒÈS ŽAz`E ãŽ … …3
+ªL5Kc0
+”¥ ”ž›“™ ŽAz`E ãŽ q NK0
+§HNCj0E
+Ÿˆ “ÿ /jLõ ŽAz`E ãŽ q q9
+¨IX<h7+
+“ÿ ŠO±œE “™_G ¶ ŽAz`E ãŽ Œ O06
+DE@—:#
+y`D “ÿ d ”×S ŽAz`E ãŽ ò O12
+¡F>:r;9
+ËÃN ‚k ŽAz`E ãŽ í åË
+HX)I¦2O
+F¿fR ãY ŽAz`E ãŽ í åNR
+HX-.¤SS
+d¶mOb ãY ŽAz`E ãŽ í ¦WS
+HU=X£D/
+¨R× g“™ ŽAz`E ãŽ í PYL
+FZG%±U&
+ÿöŠE R ¡RáR œC ŽAz`E ãŽ Â S60
+FMK/˜->
+BƒOñ ŽAz`E ãŽ Ù S76
+EMF2’M(
+£ÄH ‚¿ªY ŽAz`E ãŽ ’ «1
+œL4)yMS
+ÞN JU` /UwÉK/ ŽAz`E ãŽ í WSJ
+DWIO·1.
+§ÝI ŽAz`E ãŽ » X44
+¢7LYn(E
+lEK}GIK ŽAz`E ãŽ í Z33
+BY.8¼C8
+Œ¨ ¦€ ŽAz`E ãŽ í Z71
+HUWY£MO
 99
