@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "scenario/scenario_parser.h"
+#include "tables/text_tables.h"
 
 namespace {
 
@@ -22,21 +23,23 @@ void Require(bool condition) {
 int LastIndexOf(TargetType type) {
     switch (type) {
         case TargetType::Key:
-            return 19;
+            return aerlith::kKeyCount - 1;
         case TargetType::Conversion:
-            return 17;
+            return aerlith::kConversionCount - 1;
         case TargetType::Function:
-            return 8;
+            return aerlith::kFunctionCount - 1;
         case TargetType::Box:
-            return 3;
+            return aerlith::kValueBoxCount - 1;
         case TargetType::Label:
-            return 7;
-        case TargetType::Entry:
-        case TargetType::Picture:
-        case TargetType::Background:
+            return 2 * aerlith::kValueBoxCount - 1;
+        default:
             return 0;
     }
-    std::abort();
+}
+
+bool IsButton(const Target& target) {
+    return target.type == TargetType::Key || target.type == TargetType::Conversion ||
+           target.type == TargetType::Function;
 }
 
 void CheckTarget(const Target& target) {
@@ -72,21 +75,16 @@ void CheckKeystrokes(std::string_view text) {
 }
 
 void CheckCommand(const Command& command) {
+    // Only buttons are pressed or right-clicked; value boxes and the entry box are typed into.
     if (const auto* press = std::get_if<Press>(&command)) {
-        // Only buttons are pressed: a value box or the entry box is typed into.
-        Require(press->target.type == TargetType::Key ||
-                press->target.type == TargetType::Conversion ||
-                press->target.type == TargetType::Function);
+        Require(IsButton(press->target));
         CheckTarget(press->target);
     } else if (const auto* click = std::get_if<RightClick>(&command)) {
-        Require(click->target.type == TargetType::Key ||
-                click->target.type == TargetType::Conversion ||
-                click->target.type == TargetType::Function);
+        Require(IsButton(click->target));
         CheckTarget(click->target);
     } else if (const auto* type = std::get_if<Type>(&command)) {
-        Require(type->target.type != TargetType::Label &&
-                type->target.type != TargetType::Picture &&
-                type->target.type != TargetType::Background);
+        Require(IsButton(type->target) || type->target.type == TargetType::Box ||
+                type->target.type == TargetType::Entry);
         CheckTarget(type->target);
     } else if (const auto* hover = std::get_if<Hover>(&command)) {
         CheckTarget(hover->target);
@@ -95,12 +93,10 @@ void CheckCommand(const Command& command) {
     } else if (const auto* shot = std::get_if<Shot>(&command)) {
         Require(!shot->file.empty());
     } else if (const auto* show = std::get_if<Show>(&command)) {
-        Require(show->box >= 0 && show->box <= 3);
-        Require(show->what == ShowWhat::Geometry || show->name.empty());
-        if (show->what == ShowWhat::Geometry) {
-            Require(!show->name.empty());
-            Require(show->name.find(' ') == std::string::npos);
-        }
+        Require(show->box >= 0 && show->box <= LastIndexOf(TargetType::Box));
+        const bool geometry = show->what == ShowWhat::Geometry;
+        Require(geometry != show->name.empty());
+        Require(show->name.find(' ') == std::string::npos);
     }
 }
 

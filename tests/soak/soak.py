@@ -36,8 +36,8 @@ REPLIES = ["ok", "skip", "enter", "esc", "click", "close"]
 LOOKUP, CROSS_COUNTRY = 4, 3
 # A runner that answers nothing for this long is stuck.
 STALL_SECONDS = 60
-# Kinds of `show` answer the soak waits for.
-OWED_ANSWERS = ("focus:", "title:")
+# The soak asks for these itself and waits for the answers, so random commands never do.
+SYNC_SHOWS = ("show focus", "show title")
 
 LINE_FORMS = [
     re.compile(r"entry: \[.*\]"),
@@ -89,8 +89,7 @@ def hover_target(rng):
 
 def show(rng):
     return rng.choice(["show entry", "show box %d" % rng.randrange(4), "show state",
-                       "show enabled", "show picture", "show title", "show focus",
-                       "show underline"])
+                       "show enabled", "show picture", "show underline"])
 
 
 def generate(rng):
@@ -142,17 +141,11 @@ class Runner:
                                         bufsize=0)
         self.lines = 0
         self.faults = []
-        self.last_sent = ""
         self.recent = collections.deque(maxlen=30)
         # Output is read all the time, so that neither side of the two pipes ever waits on a
         # full buffer.
         self.output = queue.Queue()
-        # Answers owed to the `show focus` and `show title` commands sent so far, and the last
-        # one read: random commands send these too, so an answer is only ours once none is owed.
-        self.owed = collections.Counter()
-        self.latest = {}
-        self.reader = threading.Thread(target=self.read_all, daemon=True)
-        self.reader.start()
+        threading.Thread(target=self.read_all, daemon=True).start()
 
     def read_all(self):
         for raw in self.process.stdout:
@@ -160,68 +153,50 @@ class Runner:
         self.output.put(None)
 
     def send(self, line):
-        self.last_sent = line
         self.recent.append(line)
-        for prefix in OWED_ANSWERS:
-            if line == "show " + prefix.rstrip(":"):
-                self.owed[prefix] += 1
         try:
             self.process.stdin.write((line + "\n").encode())
         except BrokenPipeError:
             self.faults.append("the runner stopped reading at '%s'" % line)
 
-    def read_until(self, prefix):
-        """Checks output lines until one starts with prefix and returns it; None at the end."""
-        while True:
-            try:
-                line = self.output.get(timeout=STALL_SECONDS)
-            except queue.Empty:
-                self.faults.append("no answer in %d s; last commands sent: %s"
-                                   % (STALL_SECONDS, " | ".join(self.recent)))
-                self.process.kill()
-                return None
-            if line is None:
-                self.faults.append("output ended while waiting for '%s' after '%s'"
-                                   % (prefix, self.last_sent))
-                return None
+    def next_line(self):
+        """The next output line, checked; None at the end of the output or after a stall."""
+        try:
+            line = self.output.get(timeout=STALL_SECONDS)
+        except queue.Empty:
+            self.faults.append("no answer in %d s; last commands sent: %s"
+                               % (STALL_SECONDS, " | ".join(self.recent)))
+            self.process.kill()
+            return None
+        if line is not None:
             self.check(line)
+        return line
+
+    def ask(self, show_command):
+        """Sends one of SYNC_SHOWS and returns its answer, once the runner has done everything
+        sent before it; None when the output ends first."""
+        self.send(show_command)
+        prefix = show_command.split()[1] + ":"
+        while (line := self.next_line()) is not None:
             if line.startswith(prefix):
                 return line
+        self.faults.append("output ended while waiting for '%s'" % show_command)
+        return None
 
     def finish(self):
         try:
             self.process.stdin.close()
         except BrokenPipeError:
             pass
-        while True:
-            try:
-                line = self.output.get(timeout=STALL_SECONDS)
-            except queue.Empty:
-                self.faults.append("the runner did not end at the end of its input")
-                self.process.kill()
-                break
-            if line is None:
-                break
-            self.check(line)
+        while self.next_line() is not None:
+            pass
         return self.process.wait()
-
-    def answer(self, prefix):
-        """The answer to the last `show` command of that kind sent, once every earlier one has
-        been read; None when the output ends first."""
-        while self.owed[prefix] > 0:
-            if self.read_until(prefix) is None:
-                return None
-        return self.latest.get(prefix)
 
     def check(self, line):
         self.lines += 1
-        for prefix in OWED_ANSWERS:
-            if line.startswith(prefix):
-                self.owed[prefix] -= 1
-                self.latest[prefix] = line
         if not any(form.fullmatch(line) for form in LINE_FORMS):
             self.faults.append("malformed or forbidden line after '%s': %r"
-                               % (self.last_sent, line))
+                               % (self.recent[-1], line))
 
     def memory_kb(self):
         with open("/proc/%d/status" % self.process.pid) as status:
@@ -254,8 +229,7 @@ def main():
                 runner.send(argument)
             else:
                 runner.send("type " + argument)
-                runner.send("show focus")
-                focus = runner.answer("focus:")
+                focus = runner.ask("show focus")
                 wanted = "Text2" if argument == "entry" else "Text1(%s)" % argument.split()[1]
                 if focus == "focus: " + wanted:
                     runner.send("type %s {Esc}" % argument)
@@ -264,15 +238,11 @@ def main():
         if sent % 50 == 0:
             # Keeps the two sides in step, so that a stuck runner is caught within a minute
             # instead of filling its input pipe.
-            runner.send("show title")
-            runner.answer("title:")
+            runner.ask("show title")
         if early_kb is None and sent >= options.sample_at:
-            # Wait for the runner to have done everything sent so far before measuring.
-            runner.send("show title")
-            runner.answer("title:")
+            runner.ask("show title")
             early_kb = runner.memory_kb()
-    runner.send("show title")
-    runner.answer("title:")
+    runner.ask("show title")
     late_kb = runner.memory_kb() if not runner.faults else 0
     status = runner.finish()
     elapsed = time.monotonic() - started
