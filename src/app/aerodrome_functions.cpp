@@ -4,6 +4,7 @@
 
 #include "app/calcs.h"
 #include "app/data_paths.h"
+#include "keypad/keypad_controls.h"
 #include "nav/aerodrome_search.h"
 #include "nav/cross_country.h"
 #include "tables/message_numbers.h"
@@ -13,8 +14,6 @@
 
 namespace aerlith::app {
 namespace {
-
-constexpr int kEqualsKey = 17;
 
 // The file's texts are single bytes; so are the texts typed into the value boxes.
 std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
@@ -38,7 +37,7 @@ void Calcs::LookUpByName() {
     text2_->setText(FromBytes(result.entryText));
     if (result.clearModeLetter) state.modeLetter.clear();
     if (result.disableEquals) {
-        if (ui::CheckButton* equals = ButtonPlus1(kEqualsKey)) equals->setEnabled(false);
+        if (ui::CheckButton* equals = ButtonPlus1(keypad::kEqualsKey)) equals->setEnabled(false);
     }
 }
 
@@ -50,7 +49,7 @@ void Calcs::ComputeCrossCountry() {
         NativePath(AerodromeFile()), Bytes(origin->text()), Bytes(destination->text()), navState_);
     text2_->setText(FromBytes(result.entryText));
     if (result.disableEquals) {
-        if (ui::CheckButton* equals = ButtonPlus1(kEqualsKey)) equals->setEnabled(false);
+        if (ui::CheckButton* equals = ButtonPlus1(keypad::kEqualsKey)) equals->setEnabled(false);
     }
 }
 
