@@ -1,8 +1,7 @@
-// Feeds arbitrary bytes to the aerodrome file decoder, the file check and both searches. Input
-// layout: two bytes choosing the lengths (1 to 5) of two queries, the queries, then the file's
-// bytes. Nothing may crash or hang; every outcome must be one of the texts the window can show,
-// every decoded name must compress back to itself, and every leg worked out must be finite with
-// its course in the range above 0 up to 360.
+// Arbitrary bytes for the aerodrome file decoder, the file check and the searches: two bytes give
+// the lengths (1 to 5) of two queries, then the queries, then the file. Nothing may crash or hang;
+// every outcome is a text the window can show, every decoded name compresses back to itself, and
+// every leg is finite with its course above 0 up to 360.
 
 #include <cmath>
 #include <cstddef>
@@ -37,10 +36,8 @@ void CheckRecords(std::string_view file) {
     RecordReader records(file);
     while (const auto record = records.Next()) {
         const PositionLine position = ReadPositionLine(record->positionLine);
-        const std::string latDigits = DecodeDigits(position.latPacked);
-        const std::string lonDigits = DecodeDigits(position.lonPacked);
-        Require(std::isfinite(LatitudeFromDigits(latDigits)));
-        Require(std::isfinite(LongitudeFromDigits(lonDigits)));
+        Require(std::isfinite(LatitudeFromDigits(DecodeDigits(position.latPacked))));
+        Require(std::isfinite(LongitudeFromDigits(DecodeDigits(position.lonPacked))));
         Require(std::isfinite(VariationWestDegrees(position.variationText)));
         if (const auto compressed = CompressLetterPairs(record->nameLine)) {
             Require(ExpandLetterPairs(*compressed) == record->nameLine);

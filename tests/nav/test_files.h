@@ -14,12 +14,8 @@ inline AerodromeRecord Ottawa() {
             13,     45 + 19 / 60.0 + 21 / 3600.0,    75 + 40 / 60.0 + 9 / 3600.0};
 }
 inline AerodromeRecord Montreal() {
-    return {"CYUL",
-            "MONTREAL / PIERRE ELLIOTT TRUDEAU INTL",
-            "QC",
-            14,
-            45 + 28 / 60.0 + 4 / 3600.0,
-            73 + 44 / 60.0 + 32 / 3600.0};
+    return {"CYUL", "MONTREAL TRUDEAU INTL",     "QC",
+            14,     45 + 28 / 60.0 + 4 / 3600.0, 73 + 44 / 60.0 + 32 / 3600.0};
 }
 inline AerodromeRecord Seattle() {
     return {"KSEA", "SEATTLE-TACOMA INTL",        "WA",
