@@ -1,9 +1,7 @@
 #pragma once
-// Aerodrome files for the tests, written with the encoder, and the committed test data.
+// Aerodrome files for the tests, written with the encoder.
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -13,33 +11,23 @@ namespace aerlith {
 
 inline AerodromeRecord Ottawa() {
     return {"CYOW", "OTTAWA MACDONALD-CARTIER INTL", "ON",
-            13,     45.0 + 19.0 / 60 + 21.0 / 3600,  75.0 + 40.0 / 60 + 9.0 / 3600};
+            13,     45 + 19 / 60.0 + 21 / 3600.0,    75 + 40 / 60.0 + 9 / 3600.0};
 }
 inline AerodromeRecord Montreal() {
-    return {"CYUL",
-            "MONTREAL / PIERRE ELLIOTT TRUDEAU INTL",
-            "QC",
-            14,
-            45.0 + 28.0 / 60 + 4.0 / 3600,
-            73.0 + 44.0 / 60 + 32.0 / 3600};
+    return {"CYUL", "MONTREAL TRUDEAU INTL",     "QC",
+            14,     45 + 28 / 60.0 + 4 / 3600.0, 73 + 44 / 60.0 + 32 / 3600.0};
 }
 inline AerodromeRecord Seattle() {
-    return {"KSEA", "SEATTLE-TACOMA INTL",          "WA",
-            -15,    47.0 + 26.0 / 60 + 56.0 / 3600, 122.0 + 18.0 / 60 + 33.0 / 3600};
+    return {"KSEA", "SEATTLE-TACOMA INTL",        "WA",
+            -15,    47 + 26 / 60.0 + 56 / 3600.0, 122 + 18 / 60.0 + 33 / 3600.0};
 }
 /// A record at Ottawa's position under another name.
-inline AerodromeRecord Named(const std::string& name, const std::string& region,
-                             const std::string& ident) {
-    AerodromeRecord record = Ottawa();
-    record.name = name;
-    record.region = region;
-    record.ident = ident;
-    return record;
+inline AerodromeRecord Named(const std::string& name, const std::string& ident) {
+    return {ident, name, "ON", 13, Ottawa().latitudeDeg, Ottawa().longitudeDeg};
 }
-/// The same with its own position and variation.
-inline AerodromeRecord At(const std::string& ident, double latitudeDeg, double longitudeDeg,
-                          int variationWestDeg = 0) {
-    return {ident, "PLACE", "ON", variationWestDeg, latitudeDeg, longitudeDeg};
+/// A record with its own position, 0 degrees variation.
+inline AerodromeRecord At(const std::string& ident, double latitudeDeg, double longitudeDeg) {
+    return {ident, "PLACE", "ON", 0, latitudeDeg, longitudeDeg};
 }
 
 inline std::string TestFileWithoutEnd(const std::vector<AerodromeRecord>& records) {
@@ -50,11 +38,20 @@ inline std::string TestFileWithoutEnd(const std::vector<AerodromeRecord>& record
 inline std::string TestFile(const std::vector<AerodromeRecord>& records) {
     return TestFileWithoutEnd(records) + EncodeEndRecord();
 }
+/// `count` records without an end record, identifiers QAAA, QAAB, ... in file order.
+inline std::string ManyRecords(int count) {
+    std::vector<AerodromeRecord> records;
+    for (int i = 0; i < count; ++i) {
+        records.push_back(At(
+            {'Q', char('A' + i / 676 % 26), char('A' + i / 26 % 26), char('A' + i % 26)}, 45, 75));
+    }
+    return TestFileWithoutEnd(records);
+}
 
-inline std::filesystem::path TestDataFolder() { return AERLITH_TEST_DATA_DIR; }
-inline std::string ReadTestData(const std::string& name) {
-    std::ifstream in(TestDataFolder() / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+inline std::string Bytes(std::initializer_list<int> values) {
+    std::string bytes;
+    for (const int value : values) bytes.push_back(static_cast<char>(value));
+    return bytes;
 }
 
 }  // namespace aerlith
