@@ -1,5 +1,6 @@
 // Where the program finds its data: beside the executable or in the installed folder relative to
-// it, and the user's own aerodrome file under XDG_DATA_HOME.
+// it (the prefix is a temporary folder, never the configured one), and the user's own aerodrome
+// file under XDG_DATA_HOME.
 
 #include "app/data_paths.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 using aerlith::app::AerodromeFileFor;
 using aerlith::app::DataDirectoryFor;
-using aerlith::app::UserAerodromeFile;
 
 void Touch(const QString& path) {
     ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
@@ -59,56 +59,21 @@ INSTANTIATE_TEST_SUITE_P(
                                false}),
     [](const testing::TestParamInfo<LayoutCase>& row) { return std::string(row.param.name); });
 
-TEST(DataDirectoryTest, MovedInstallStillFindsItsData) {
-    QTemporaryDir root;
-    const QString before = root.filePath(QStringLiteral("before"));
-    Touch(before + QStringLiteral("/" AERLITH_TEST_DATADIR "/vdats.tst"));
-    ASSERT_TRUE(QDir().mkpath(before + QStringLiteral("/" AERLITH_TEST_BINDIR)));
-    const QString after = root.filePath(QStringLiteral("elsewhere/after"));
-    ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("elsewhere"))));
-    ASSERT_TRUE(QDir().rename(before, after));
-    EXPECT_EQ(Clean(DataDirectoryFor(after + QStringLiteral("/" AERLITH_TEST_BINDIR))),
-              Clean(after + QStringLiteral("/" AERLITH_TEST_DATADIR)));
-}
-
-// The user's data folder comes from XDG_DATA_HOME on Linux and other freedesktop systems.
-class UserFileTest : public testing::Test {
-protected:
-    void SetUp() override {
+// The user's data folder comes from XDG_DATA_HOME on Linux and other freedesktop systems. The
+// user's own file read when it exists, and nothing made: tests/install/user_aerodrome_file.cmake.
+TEST(UserAerodromeFileTest, AFolderInTheFilesPlaceIsNotAFile) {
 #if !defined(Q_OS_UNIX) || defined(Q_OS_MACOS)
-        GTEST_SKIP() << "XDG_DATA_HOME names the user's data folder only on freedesktop systems";
+    GTEST_SKIP() << "XDG_DATA_HOME names the user's data folder only on freedesktop systems";
 #endif
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome_));
-    }
-    void TearDown() override {
-        if (hadValue_) {
-            qputenv("XDG_DATA_HOME", saved_);
-        } else {
-            qunsetenv("XDG_DATA_HOME");
-        }
-    }
-    const bool hadValue_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
-    const QByteArray saved_ = qgetenv("XDG_DATA_HOME");
-    QTemporaryDir home_;
-    const QString dataHome_ = home_.filePath(QStringLiteral("not-yet/share"));
-    const QString usersFile_ = dataHome_ + QStringLiteral("/aerlith/vdats.tst");
-    const QString program_ = home_.filePath(QStringLiteral("program"));
-};
-
-TEST_F(UserFileTest, InstalledFileWhenTheUserHasNoneAndNoFolderMade) {
-    EXPECT_EQ(Clean(UserAerodromeFile()), Clean(usersFile_));
-    EXPECT_EQ(Clean(AerodromeFileFor(program_)), Clean(program_ + QStringLiteral("/vdats.tst")));
-    EXPECT_FALSE(QFileInfo::exists(home_.filePath(QStringLiteral("not-yet"))));
-}
-
-TEST_F(UserFileTest, UsersOwnFileWhenItExists) {
-    Touch(usersFile_);
-    EXPECT_EQ(Clean(AerodromeFileFor(program_)), Clean(usersFile_));
-}
-
-TEST_F(UserFileTest, AFolderInTheFilesPlaceIsNotAFile) {
-    ASSERT_TRUE(QDir().mkpath(usersFile_));
-    EXPECT_EQ(Clean(AerodromeFileFor(program_)), Clean(program_ + QStringLiteral("/vdats.tst")));
+    QTemporaryDir home;
+    ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("aerlith/vdats.tst"))));
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    const QString named = aerlith::app::UserAerodromeFile();
+    const QString chosen = AerodromeFileFor(home.filePath(QStringLiteral("program")));
+    qputenv("XDG_DATA_HOME", saved);
+    EXPECT_EQ(Clean(named), Clean(home.filePath(QStringLiteral("aerlith/vdats.tst"))));
+    EXPECT_EQ(Clean(chosen), Clean(home.filePath(QStringLiteral("program/vdats.tst"))));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // The keypad window where a scenario cannot reach: the shadows of the field names, a paste into
-// the entry box, and the same texts under a comma-decimal locale. Expected texts are hand
-// calculations or come from window_expected.py.
+// the entry box, and the same texts under a comma-decimal locale.
 
 #include <QApplication>
 #include <QClipboard>
@@ -56,6 +55,7 @@ private slots:
         const QString airspeed = Press("=");
         std::setlocale(LC_ALL, previousC.c_str());
         QLocale::setDefault(previous);
+        // 29.92 x 33.86395 = 1013.209..., and 6500 ft at 120 kt is 120 x (1 + 0.02 x 6.5) = 135.6.
         QCOMPARE(sum, QStringLiteral("2.5"));
         QCOMPARE(millibars, QStringLiteral("1013.21"));
         QCOMPARE(airspeed, QStringLiteral("The True Airspeed is 135.6"));

@@ -14,9 +14,7 @@ namespace aerlith::test {
 
 void WindowTest::KeyToFocus(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::focusWidget();
-    if (target == nullptr) target = QApplication::activeWindow();
-    QVERIFY(target != nullptr);
-    QTest::keyClick(target, key, modifiers);
+    QTest::keyClick(target != nullptr ? target : QApplication::activeWindow(), key, modifiers);
 }
 
 void WindowTest::MovePointer(QWidget& widget, QPoint position) {
@@ -29,18 +27,6 @@ QWidget* WindowTest::Target(std::string_view name) const {
 }
 
 void WindowTest::Answer(std::function<void(ui::Form&)> action) { answers_ << std::move(action); }
-
-int WindowTest::RunToTheRealEnding(const std::function<void()>& start) {
-    const ui::EndProgramFunction recorder = ui::SetEndProgram({});
-    QTimer::singleShot(0, this, start);
-    QTimer stuck;
-    stuck.setSingleShot(true);
-    connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-    stuck.start(10000);
-    const int status = QApplication::exec();
-    ui::SetEndProgram(recorder);
-    return status;
-}
 
 void WindowTest::initTestCase() {
     app::PrepareApplication(*qApp);
@@ -59,7 +45,6 @@ void WindowTest::initTestCase() {
 void WindowTest::init() {
     calls_.clear();
     modals_.clear();
-    answers_.clear();
     calcs_ = std::make_unique<app::Calcs>(QStringLiteral(AERLITH_TEST_DATA_DIR));
     calcs_->Form_Load();
     calcs_->Timer1().stop();
@@ -69,9 +54,9 @@ void WindowTest::init() {
 
 void WindowTest::cleanup() {
     calcs_.reset();
-    const qsizetype unused = answers_.size();
+    const bool unused = !answers_.isEmpty();
     answers_.clear();
-    QVERIFY2(unused == 0, "an answer was queued for a modal window that never came");
+    QVERIFY2(!unused, "an answer was queued for a modal window that never came");
     for (const QWidget* window : QApplication::topLevelWidgets()) {
         QVERIFY2(!window->isVisible(), qPrintable(window->windowTitle()));
     }

@@ -1,11 +1,7 @@
 #pragma once
-// What every window test shares: the real main window over the test data folder, the
-// program's ending and its web address replaced by recorders, modal windows answered from
-// inside their wait by a single-shot timer, and a check after each test that no window is left
-// open. A test class derives from WindowTest. Should it declare initTestCase, init or cleanup of
-// its own, that slot calls the fixture's first.
+// What every window test shares. A test class derives from WindowTest; a slot initTestCase, init
+// or cleanup of its own calls the fixture's too.
 
-#include <QList>
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -22,21 +18,17 @@ class WindowTest : public QObject {
 protected:
     /// A key as the keyboard sends it: to the focus widget of the active window.
     static void KeyToFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    /// Moves the pointer onto `widget` (its centre, or `position` in it) as seen by its own
-    /// window, whatever windows lie under that point on the screen.
+    /// Moves the pointer onto `widget` (its centre, or `position` in it) as its own window sees
+    /// it, whatever other windows lie under that point of the screen.
     static void MovePointer(QWidget& widget, QPoint position = {});
-    /// The main window's control of a scenario name: "key =", "conv 3", "func 8", "box 0",
-    /// "entry", "picture"; nullptr for any other.
+    /// The main window's control of a scenario name ("key =", "conv 3", "box 0", "entry").
     QWidget* Target(std::string_view name) const;
-    /// How the next modal window is answered: `action` runs on it from inside its wait, once it
-    /// is the active window. A window left open, or shown with nothing queued, is then closed
-    /// by its close box.
+    /// Answers the next modal window: `action` runs on it from inside its wait (a single-shot
+    /// timer), once it is active. A window then still open, or shown with nothing queued, is
+    /// closed by its close box.
     void Answer(std::function<void(ui::Form& modal)> action);
-    /// Runs the event loop with the program's real ending, `start` first; returns the loop's
-    /// status, or 7 when the ending has not left it within ten seconds.
-    int RunToTheRealEnding(const std::function<void()>& start);
 
-    /// The main window, shown and active, its picture timer stopped.
+    /// The main window over the build's data folder, shown and active, its picture timer stopped.
     std::unique_ptr<app::Calcs> calcs_;
     /// Since the test began, in order: what the program asked of the world outside its windows
     /// ("open ADDRESS", "end"), and the caption of each modal window shown, trimmed.
@@ -44,8 +36,10 @@ protected:
     QStringList modals_;
 
 protected slots:
+    /// Replaces the ending and the web address with recorders and answers modal windows.
     void initTestCase();
     void init();
+    /// Closes the main window; fails when a window is left open or an answer went unused.
     void cleanup();
 
 private:

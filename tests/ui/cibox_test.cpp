@@ -1,10 +1,8 @@
 // The message and choice box shown directly, for what no scenario can reach: the layout boundary
-// at 70 characters, ways of answering that a scenario's replies cannot take, its height after
-// another box, its hover marks, and the timers that run while it waits.
+// at 70 characters, ways of answering that a scenario's replies cannot take, and its hover
+// marks.
 
 #include <QTest>
-#include <QTimer>
-#include <cmath>
 #include <functional>
 
 #include "support/window_test.h"
@@ -41,7 +39,6 @@ private slots:
     void aTextOverSeventyCharactersGetsTheLongLayout_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("longLayout");
-        QTest::newRow("empty") << QString() << false;
         QTest::newRow("70 characters") << kSeventy << false;
         QTest::newRow("71 characters") << kSeventy + QLatin1Char('e') << true;
     }
@@ -94,22 +91,6 @@ private slots:
         QCOMPARE(modals_.size(), 1);
     }
 
-    void theLongBoxIsTallerAfterAnotherBox() {
-        // Before scaling the long box is 800 / WidthFactor + its text's height tall, with the
-        // factor of the previous pass: 1.064 after the main window's, 0.9 after a box's, so
-        // the second is (800 / 0.9 - 800 / 1.064) x 1.1264 = 154.327 twips taller. With no
-        // pass at all the factor is 0 and the height it had stands.
-        const QString text = kSeventy + QLatin1Char('e');
-        QList<float> heights;
-        for (const float factor : {1.064f, 0.9f, 0.0f}) {
-            calcmodd::State().WidthFactor = factor;
-            ShowAndAct(text, [&heights](Cibox& box) { heights << box.Twips().height; });
-        }
-        QVERIFY2(std::abs(heights[1] - heights[0] - 154.327) < 0.05,
-                 qPrintable(QString::number(heights[1] - heights[0])));
-        QVERIFY(std::isfinite(heights[2]) && heights[2] > 1700 * 1.1264);
-    }
-
     void hoverMarksStayUntilTheBackground() {
         QList<bool> marks;
         ShowAndAct(kQuestion, [&marks](Cibox& box) {
@@ -124,18 +105,6 @@ private slots:
             mark();
         });
         QCOMPARE(marks, (QList<bool>{true, false, true, true, false, false}));
-    }
-
-    void timersRunWhileTheBoxWaits() {
-        int ticks = 0;
-        QTimer timer;
-        connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
-        timer.start(5);
-        ShowAndAct(kQuestion, [&ticks](Cibox&) {
-            const int before = ticks;
-            QTest::qWait(100);
-            QVERIFY2(ticks - before >= 3, qPrintable(QString::number(ticks - before)));
-        });
     }
 };
 
