@@ -112,7 +112,6 @@ private slots:
         QTest::addColumn<QString>("help");
         const int f1 = Qt::Key_F1;
         QTest::newRow("F1 on a key") << "key 5" << f1 << 0 << "Number Keypad";
-        QTest::newRow("F1 on the look-up") << "func 4" << f1 << 0 << "Flight Plans";
         QTest::newRow("F1 on a formula") << "func 6" << f1 << 0 << "Formulae";
         QTest::newRow("menu key") << "conv 12" << int(Qt::Key_Menu) << 0 << "Conversions";
         QTest::newRow("Shift+F10")
