@@ -20,6 +20,8 @@ namespace {
 const QString kQuestion = QStringLiteral("Do you want this one?      ");
 const QString kSeventy = QStringLiteral("abcd ").repeated(14);
 
+enum Way { TabToSkipThenEnter, EscOnSkip, ClickOnTheShadow, OtherKeysOnOk };
+
 }  // namespace
 
 class CiboxTest : public aerlith::test::WindowTest {
@@ -56,27 +58,27 @@ private slots:
         QCOMPARE(modals_.size(), 1);
     }
 
-    void waysNoScenarioCanTake_data() {
+    void theKeyboardAndTheTextsShadowAnswerSkip_data() {
         QTest::addColumn<int>("way");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("Tab to Skip, Enter") << 0 << true;
-        QTest::newRow("Esc on Skip") << 1 << true;
-        QTest::newRow("click on the text's shadow") << 2 << true;
-        QTest::newRow("other keys on OK") << 3 << false;
+        QTest::newRow("Tab to Skip, Enter") << int(TabToSkipThenEnter) << true;
+        QTest::newRow("Esc on Skip") << int(EscOnSkip) << true;
+        QTest::newRow("click on the text's shadow") << int(ClickOnTheShadow) << true;
+        QTest::newRow("other keys on OK leave it open") << int(OtherKeysOnOk) << false;
     }
 
-    void waysNoScenarioCanTake() {
+    void theKeyboardAndTheTextsShadowAnswerSkip() {
         QFETCH(int, way);
         QFETCH(bool, closes);
         bool closed = false;
         const int answer = ShowAndAct(kQuestion, [way, &closed](Cibox& box) {
-            if (way == 0) {
+            if (way == TabToSkipThenEnter) {
                 KeyToFocus(Qt::Key_Tab);
                 QCOMPARE(box.focusWidget(), box.ButtonPlus1(1));
                 KeyToFocus(Qt::Key_Return);
-            } else if (way == 1) {
+            } else if (way == EscOnSkip) {
                 QTest::keyClick(box.ButtonPlus1(1), Qt::Key_Escape);
-            } else if (way == 2) {
+            } else if (way == ClickOnTheShadow) {
                 QTest::mouseClick(box.Label1(1), Qt::LeftButton, {}, QPoint(5, 5));
             } else {
                 for (const Qt::Key key : {Qt::Key_A, Qt::Key_C, Qt::Key_Backspace, Qt::Key_F1}) {
@@ -86,7 +88,8 @@ private slots:
             closed = box.IsUnloaded();
         });
         QCOMPARE(closed, closes);
-        // Skip, like every way of closing but OK, answers 2.
+        // Skip answers 2, as every way of closing but OK does: the box left open is then closed
+        // by its close box.
         QCOMPARE(answer, 2);
         QCOMPARE(modals_.size(), 1);
     }
