@@ -25,14 +25,12 @@ function(aerlith_gtest name)
 endfunction()
 
 # aerlith_qtest(NAME SOURCES files... LIBS targets... [ENVIRONMENT vars...]): QTest driving the
-# real widgets on the offscreen platform.
+# real widgets on the offscreen platform, its test class built on the shared window fixture.
 function(aerlith_qtest name)
     cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBS;ENVIRONMENT")
     add_executable(${name} ${ARG_SOURCES})
     aerlith_target_defaults(${name})
-    target_compile_definitions(${name} PRIVATE
-        AERLITH_TEST_DATA_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} aerlith_window_test Qt6::Test)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${AERLITH_TEST_ENV};${ARG_ENVIRONMENT}"
         TIMEOUT 300)

@@ -3,20 +3,17 @@
 // thank-you window still closes, no window is left and the event loop ends with status 0.
 
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "app/calcs.h"
-#include "app/endbox.h"
+#include "support/window_test.h"
 #include "ui/platform_hooks.h"
 
-using aerlith::app::Calcs;
-using aerlith::app::Endbox;
 namespace ui = aerlith::ui;
 
-class NoBrowserTest : public QObject {
+class NoBrowserTest : public aerlith::test::WindowTest {
     Q_OBJECT
 
 private slots:
@@ -26,32 +23,16 @@ private slots:
         qputenv("PATH", emptyPath.path().toLocal8Bit());
         qunsetenv("BROWSER");
         qunsetenv("DEFAULT_BROWSER");
-
-        int thankYouShowings = 0;
-        ui::SetModalObserver([&thankYouShowings](ui::Form& form) {
-            auto* endbox = qobject_cast<Endbox*>(&form);
-            if (endbox == nullptr) return;
-            ++thankYouShowings;
-            QTimer::singleShot(0, endbox, [endbox] { QTest::keyClick(endbox, Qt::Key_Escape); });
-        });
-        Calcs calcs{QStringLiteral(AERLITH_TEST_DATA_DIR)};
-        calcs.Form_Load();
-        QVERIFY(QTest::qWaitForWindowExposed(&calcs));
-        QTimer::singleShot(0, &calcs, [&calcs] { calcs.close(); });
+        ui::SetOpenWebAddress({});
+        ui::SetEndProgram({});
+        Answer([](ui::Form& endbox) { QTest::keyClick(&endbox, Qt::Key_Escape); });
+        QTimer::singleShot(0, calcs_.get(), [this] { calcs_->close(); });
         // Should the ending fail to leave the loop, the test fails instead of hanging.
         QTimer stuck;
-        stuck.setSingleShot(true);
         connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(7); });
         stuck.start(10000);
-        const int status = QApplication::exec();
-        stuck.stop();
-        ui::SetModalObserver({});
-
-        QCOMPARE(status, 0);
-        QCOMPARE(thankYouShowings, 1);
-        for (const QWidget* window : QApplication::topLevelWidgets()) {
-            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
-        }
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(modals_, QStringList{QStringLiteral("Thank you!")});
     }
 };
 

@@ -1,0 +1,49 @@
+#pragma once
+// What every window test shares. A test class derives from WindowTest; a slot initTestCase, init
+// or cleanup of its own calls the fixture's too.
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "app/calcs.h"
+
+namespace aerlith::test {
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+protected:
+    /// A key as the keyboard sends it: to the focus widget of the active window.
+    static void KeyToFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    /// Moves the pointer onto `widget` (its centre, or `position` in it) as its own window sees
+    /// it, whatever other windows lie under that point of the screen.
+    static void MovePointer(QWidget& widget, QPoint position = {});
+    /// The main window's control of a scenario name ("key =", "conv 3", "box 0", "entry").
+    QWidget* Target(std::string_view name) const;
+    /// Answers the next modal window: `action` runs on it from inside its wait (a single-shot
+    /// timer), once it is active. A window then still open, or shown with nothing queued, is
+    /// closed by its close box.
+    void Answer(std::function<void(ui::Form& modal)> action);
+
+    /// The main window over the build's data folder, shown and active, its picture timer stopped.
+    std::unique_ptr<app::Calcs> calcs_;
+    /// Since the test began, in order: what the program asked of the world outside its windows
+    /// ("open ADDRESS", "end"), and the caption of each modal window shown, trimmed.
+    QStringList calls_;
+    QStringList modals_;
+
+protected slots:
+    /// Replaces the ending and the web address with recorders and answers modal windows.
+    void initTestCase();
+    void init();
+    /// Closes the main window; fails when a window is left open or an answer went unused.
+    void cleanup();
+
+private:
+    QList<std::function<void(ui::Form&)>> answers_;
+};
+
+}  // namespace aerlith::test
