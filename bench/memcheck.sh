@@ -6,8 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD:-build/release}
-tests=(calcs_startup_tests keypad_window_tests closing_tests hover_help_tests cibox_tests
-       accessibility_tests no_browser_tests)
+tests=(keypad_window_tests closing_tests cibox_tests accessibility_tests no_browser_tests)
 if [ -z "${BUILD:-}" ]; then
     cmake --preset release >/dev/null
     cmake --build --preset release -j "$(nproc)" --target "${tests[@]}" >/dev/null
