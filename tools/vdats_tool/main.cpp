@@ -6,7 +6,9 @@
 //   vdats-tool encode --install-user CSV  writes it as the user's own aerodrome file, which the
 //                                         calculator reads instead of the installed one
 //   vdats-tool user-file                  prints where the user's own aerodrome file goes
-//   vdats-tool course FILE ORIGIN DEST    the cross-country result line for two identifiers
+//   vdats-tool course FILE ORIGIN DEST    the cross-country result line for two identifiers;
+//                                         for one that several aerodromes answer (YKM: CYKM
+//                                         and KYKM), their lines instead, and status 1
 //
 // CSV columns (with a header line): identifier,name,variation,latitude,longitude and optionally
 // region. Variation is whole degrees followed by W or E ("14W", "15E"); latitude is degrees
@@ -299,9 +301,21 @@ int InstallUserFile(const std::string& csvPath) {
     return kClean;
 }
 
+/// An identifier that several records answer is not guessed at: their lines are printed
+/// instead, for the user to pick the identifier meant.
 int Course(const std::string& path, const std::string& origin, const std::string& dest) {
     NavState state;
-    const CrossCountryResult result = ComputeCrossCountry(path, origin, dest, state);
+    std::vector<std::string> candidates;
+    const CrossCountryResult result =
+        ComputeCrossCountry(path, origin, dest, state, [&](std::string_view candidate) {
+            candidates.emplace_back(Trim(candidate));
+            return false;
+        });
+    if (!candidates.empty()) {
+        std::cerr << "vdats-tool: more than one aerodrome answers that identifier:\n";
+        for (const std::string& candidate : candidates) std::cout << candidate << "\n";
+        return kProblems;
+    }
     std::cout << result.entryText << "\n";
     return kClean;
 }
