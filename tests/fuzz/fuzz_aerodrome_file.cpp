@@ -62,72 +62,57 @@ void CheckLeg(std::string_view bytes) {
     }
 }
 
-/// The records an identifier query names, found by comparing every record's identifier with
-/// each form of the query in turn.
-struct IdentifierForms {
-    bool exact = false;                  ///< a record has the four-character query as identifier
-    std::vector<std::string> fullForms;  ///< name lines whose identifier is T, C+T or K+T
-    std::vector<std::string> endingIn;   ///< name lines of other identifiers ending in T
-};
-
-IdentifierForms FormsOf(std::string_view file, std::string_view query) {
-    IdentifierForms forms;
+/// The name lines of the records an identifier query offers, worked out the plain way: none
+/// when a record has the four-character query as its identifier, else those whose identifier
+/// is T, C+T or K+T (T the query's last three characters), else those of another identifier
+/// ending in T.
+std::vector<std::string> CandidatesOf(std::string_view file, std::string_view query) {
     const std::string typed = UpperAscii(TrimBlanks(query));
-    if (typed.size() < 3) return forms;
+    if (!IsIdentifierQueryLength(query) || typed.size() < 3) return {};
     const std::string three = typed.substr(typed.size() - 3);
+    std::vector<std::string> fullForms;
+    std::vector<std::string> endingIn;
     RecordReader records(file);
     while (const auto record = records.Next()) {
         const std::string ident(TrimBlanks(IdentifierOf(record->nameLine)));
-        if (typed.size() == 4 && ident == typed) {
-            forms.exact = true;
-            return forms;
-        }
+        if (typed.size() == 4 && ident == typed) return {};
         if (ident == three || ident == "C" + three || ident == "K" + three) {
-            forms.fullForms.push_back(record->nameLine);
+            fullForms.push_back(record->nameLine);
         } else if (ident.size() == 4 && ident.substr(1) == three) {
-            forms.endingIn.push_back(record->nameLine);
+            endingIn.push_back(record->nameLine);
         }
     }
-    return forms;
+    return fullForms.empty() ? endingIn : fullForms;
 }
 
-std::string FoundIdentifier(const FindResult& result) {
-    const auto* found = std::get_if<FoundAerodrome>(&result);
-    return found == nullptr ? std::string() : std::string(TrimBlanks(found->ident));
-}
-
+/// One candidate is taken without a question; several are asked about in file order until the
+/// first "OK", and the one accepted is the one found.
 void CheckIdentifierRule(std::string_view file, std::string_view query, std::uint8_t answers) {
-    const auto answer = [&](std::size_t question) {
-        return ((answers >> (question % 8)) & 1) != 0;
-    };
+    const auto answer = [&](std::size_t i) { return ((answers >> (i % 8)) & 1) != 0; };
     std::vector<std::string> asked;
     NavState state;
-    const FindResult found =
+    const FindResult result =
         FindAerodromeInBytes(file, query, state, [&](std::string_view candidate) {
             asked.emplace_back(candidate);
             return answer(asked.size() - 1);
         });
-    const IdentifierForms forms = FormsOf(file, query);
-    const auto& candidates = forms.fullForms.empty() ? forms.endingIn : forms.fullForms;
-    const auto identifierOf = [](const std::string& nameLine) {
-        return std::string(TrimBlanks(IdentifierOf(nameLine)));
+    const auto* found = std::get_if<FoundAerodrome>(&result);
+    const auto isFound = [&](const std::string& nameLine) {
+        return found != nullptr && TrimBlanks(found->ident) == TrimBlanks(IdentifierOf(nameLine));
     };
-    if (!IsIdentifierQueryLength(query) || forms.exact || candidates.size() < 2) {
-        Require(asked.empty());
-        if (IsIdentifierQueryLength(query) && !forms.exact && candidates.size() == 1) {
-            Require(FoundIdentifier(found) == identifierOf(candidates.front()));
-        }
+    const std::vector<std::string> candidates = CandidatesOf(file, query);
+    if (candidates.size() < 2) {
+        Require(asked.empty() && (candidates.empty() || isFound(candidates.front())));
         return;
     }
     Require(!asked.empty() && asked.size() <= candidates.size());
     for (std::size_t i = 0; i < asked.size(); ++i) {
         Require(asked[i].rfind("  " + candidates[i] + "  ", 0) == 0);
-        // An earlier "OK" would have ended the questions.
         Require(!answer(i) || i + 1 == asked.size());
     }
     const bool taken = answer(asked.size() - 1);
-    Require(taken || asked.size() == candidates.size());
-    Require(FoundIdentifier(found) == (taken ? identifierOf(candidates[asked.size() - 1]) : ""));
+    Require(taken ? isFound(candidates[asked.size() - 1])
+                  : found == nullptr && asked.size() == candidates.size());
 }
 
 }  // namespace

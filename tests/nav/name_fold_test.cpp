@@ -41,15 +41,11 @@ TEST(FoldForAerodromeFile, FoldsWhatTheFileCannotHold) {
         {"past the Basic Multilingual Plane", "\U0001F6E9",
          "refused: holds \"\U0001F6E9\" (U+1F6E9), which has no ASCII form the file can hold"},
         {"after Z", "a_b",
-         "refused: holds \"_\", which comes after \"Z\": the file holds letters, digits, blanks "
-         "and "
-         "the ASCII punctuation before \"Z\""},
+         "refused: holds \"_\", which comes after \"Z\": the file holds letters, digits, "
+         "blanks and the ASCII punctuation before \"Z\""},
         {"control character", "a\tb", "refused: holds the control character U+0009"},
         {"delete", "a\x7f", "refused: holds the control character U+007F"},
-        {"Latin-1 byte",
-         "Mont\xe9"
-         "al",
-         "refused: is not UTF-8: byte 0xE9 after \"Mont\""},
+        {"Latin-1 byte", "Mont\xe9\x61l", "refused: is not UTF-8: byte 0xE9 after \"Mont\""},
     };
     for (const auto& [name, text, outcome] : cases) {
         EXPECT_EQ(Outcome(FoldForAerodromeFile(text)), outcome) << name;
@@ -57,42 +53,20 @@ TEST(FoldForAerodromeFile, FoldsWhatTheFileCannotHold) {
 }
 
 TEST(FoldForAerodromeFile, RefusesEveryOtherCharacterAndMalformedText) {
-    const std::tuple<const char*, const char*> cases[] = {
-        // Next to the folded runs: no canonical decomposition into an ASCII letter.
-        {"times", "×"},
-        {"thorn", "Þ"},
-        {"eth", "ð"},
-        {"divide", "÷"},
-        {"small thorn", "þ"},
-        {"IJ ligature", "Ĳ"},
-        {"ij ligature", "ĳ"},
-        {"kra", "ĸ"},
-        {"L with middle dot", "Ŀ"},
-        {"l with middle dot", "ŀ"},
-        {"n after apostrophe", "ŉ"},
-        {"eng", "Ŋ"},
-        {"small eng", "ŋ"},
-        {"past Extended-A", "ƀ"},
-        {"before the accents", "\u02ff"},
-        {"after the accents", "\u0370"},
-        {"before the dashes", "\u200f"},
-        {"double vertical line", "\u2016"},
-        {"low line", "\u2017"},
-        {"double quote reversed", "\u201f"},
-        {"no-break space", "\u00a0"},
-        // Malformed UTF-8.
-        {"stray continuation byte", "\x80"},
-        {"cut short", "\xc3"},
-        {"continuation missing",
-         "\xc3"
-         "A"},
-        {"overlong", "\xc0\xa9"},
-        {"overlong three bytes", "\xe0\x80\xa9"},
-        {"surrogate", "\xed\xa0\x80"},
-        {"past U+10FFFF", "\xf4\x90\x80\x80"},
-        {"five-byte lead", "\xf8\x88\x80\x80\x80"},
+    // Each character next to a folded run, without a canonical decomposition into an ASCII letter
+    // and accents, names its own row; then malformed UTF-8.
+    for (const char* character :
+         {"×", "Þ", "ð", "÷",      "þ",      "Ĳ",      "ĳ",      "ĸ",      "Ŀ",      "ŀ",     "ŉ",
+          "Ŋ", "ŋ", "ƀ", "\u02ff", "\u0370", "\u200f", "\u2016", "\u2017", "\u201f", "\u00a0"}) {
+        EXPECT_FALSE(FoldForAerodromeFile(character).text) << character;
+    }
+    const std::tuple<const char*, const char*> malformed[] = {
+        {"stray continuation byte", "\x80"},      {"cut short", "\xc3"},
+        {"continuation missing", "\xc3\x41"},     {"overlong", "\xc0\xa9"},
+        {"overlong three bytes", "\xe0\x80\xa9"}, {"surrogate", "\xed\xa0\x80"},
+        {"past U+10FFFF", "\xf4\x90\x80\x80"},    {"five-byte lead", "\xf8\x88\x80\x80\x80"},
     };
-    for (const auto& [name, text] : cases) {
+    for (const auto& [name, text] : malformed) {
         EXPECT_FALSE(FoldForAerodromeFile(text).text) << name;
     }
 }
