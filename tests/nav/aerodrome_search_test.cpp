@@ -21,6 +21,15 @@ const std::string kNotFound = "Sorry, that location was not found. - End of Data
 const std::string kUnreadable = "Sorry, the aerodrome database vdats.tst could not be read.";
 using Lines = std::vector<std::string>;
 
+/// A question that keeps each candidate's text in `shown` and gives `answers` in turn, then
+/// "Skip".
+CandidateQuestion Answering(const std::vector<bool>& answers, Lines& shown) {
+    return [&answers, &shown](std::string_view text) {
+        shown.emplace_back(text);
+        return shown.size() <= answers.size() && answers[shown.size() - 1];
+    };
+}
+
 TEST(NameMatches, LastThreeLettersOrContainedText) {
     const std::tuple<const char*, const char*, const char*, bool> cases[] = {
         {"last three with another first letter", "OTTAWA ON CYOW", "KYOW", true},
@@ -78,10 +87,14 @@ TEST(FindAerodrome, FirstBestMatchOfTheWholeFile) {
     }
 }
 
-/// The identifier at the end of the name line in a candidate's text "  NAME LINE  VAR ...".
-std::string IdentifierShown(std::string_view text) {
-    const std::string_view nameLine = text.substr(2, text.find("  ", 2) - 2);
-    return std::string(nameLine.substr(nameLine.rfind(' ') + 1));
+/// The identifiers at the end of the name lines in candidates' texts "  NAME LINE  VAR ...".
+Lines IdentifiersShown(const Lines& texts) {
+    Lines identifiers;
+    for (const std::string& text : texts) {
+        const std::string nameLine = text.substr(2, text.find("  ", 2) - 2);
+        identifiers.push_back(nameLine.substr(nameLine.rfind(' ') + 1));
+    }
+    return identifiers;
 }
 
 TEST(FindAerodrome, IdentifiersThatSeveralRecordsAnswerAreAskedAbout) {
@@ -107,11 +120,8 @@ TEST(FindAerodrome, IdentifiersThatSeveralRecordsAnswerAreAskedAbout) {
         Lines asked;
         NavState state;
         const FindResult result =
-            FindAerodromeInBytes(file, query, state, [&](std::string_view text) {
-                asked.push_back(IdentifierShown(text));
-                return asked.size() <= answers.size() && answers[asked.size() - 1];
-            });
-        EXPECT_EQ(asked, expected) << name;
+            FindAerodromeInBytes(file, query, state, Answering(answers, asked));
+        EXPECT_EQ(IdentifiersShown(asked), expected) << name;
         EXPECT_EQ(Outcome(result), outcome) << name;
     }
     NavState state;
@@ -132,10 +142,7 @@ TEST(LookUpByName, OffersEachCandidateUntilOneIsAccepted) {
     };
     for (const auto& [name, query, answers, expected, entry] : cases) {
         Lines shown;
-        const LookUpResult result = LookUpByNameInBytes(file, query, [&](std::string_view text) {
-            shown.emplace_back(text);
-            return shown.size() <= answers.size() && answers[shown.size() - 1];
-        });
+        const LookUpResult result = LookUpByNameInBytes(file, query, Answering(answers, shown));
         EXPECT_EQ(shown, expected) << name;
         EXPECT_EQ(result.entryText, entry) << name;
     }
