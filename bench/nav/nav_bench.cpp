@@ -37,11 +37,11 @@ void CrossCountryFullScan(benchmark::State& state) {
     const auto [origin, dest] = LastTwoIdentifiers(*bytes);
     NavState nav;
     for (auto _ : state) {
-        auto result = ComputeCrossCountry(kShippedFile, origin, dest, nav);
+        auto result = ComputeCrossCountry(kShippedFile, origin, dest, nav, nullptr);
         benchmark::DoNotOptimize(result);
     }
     state.SetLabel(origin + " to " + dest + ": " +
-                   ComputeCrossCountry(kShippedFile, origin, dest, nav).entryText);
+                   ComputeCrossCountry(kShippedFile, origin, dest, nav, nullptr).entryText);
 }
 BENCHMARK(CrossCountryFullScan)->Unit(benchmark::kMicrosecond);
 
@@ -54,7 +54,7 @@ void CrossCountryFullScanInMemory(benchmark::State& state) {
     const auto [origin, dest] = LastTwoIdentifiers(*bytes);
     NavState nav;
     for (auto _ : state) {
-        auto result = ComputeCrossCountryInBytes(*bytes, origin, dest, nav);
+        auto result = ComputeCrossCountryInBytes(*bytes, origin, dest, nav, nullptr);
         benchmark::DoNotOptimize(result);
     }
 }

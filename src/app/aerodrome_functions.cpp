@@ -1,6 +1,7 @@
 // The two functions of the main window over the aerodrome file: the look-up by part of a name,
-// which asks about each candidate in the message box, and the distance and courses between two
-// aerodromes. The searches themselves are pure; this file shows their results.
+// and the distance and courses between two aerodromes. Both ask about candidates the same way:
+// the candidate in the entry box, the question in the message box. The searches themselves are
+// pure; this file shows their results.
 
 #include "app/calcs.h"
 #include "app/data_paths.h"
@@ -21,6 +22,16 @@ QString FromBytes(std::string_view bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
+/// Shows each candidate in `entry` and asks about it in the message box; true for "OK".
+CandidateQuestion AskInMessageBox(ui::TextBox& entry) {
+    return [&entry](std::string_view candidate) {
+        entry.setText(FromBytes(candidate));
+        ui::ShowInfoBox(ui::MessageText(msg::kDoYouWantThisOne),
+                        ui::MessageText(msg::kPossibleChoiceFound));
+        return ui::calcmodd::BoxAnswer() == 1;
+    };
+}
+
 }  // namespace
 
 void Calcs::LookUpByName() {
@@ -28,12 +39,7 @@ void Calcs::LookUpByName() {
     const ui::TextBox* nameBox = Text1(0);
     if (nameBox == nullptr) return;
     const LookUpResult result = aerlith::LookUpByName(
-        NativePath(AerodromeFile()), Bytes(nameBox->text()), [this](std::string_view candidate) {
-            text2_->setText(FromBytes(candidate));
-            ui::ShowInfoBox(ui::MessageText(msg::kDoYouWantThisOne),
-                            ui::MessageText(msg::kPossibleChoiceFound));
-            return ui::calcmodd::BoxAnswer() == 1;
-        });
+        NativePath(AerodromeFile()), Bytes(nameBox->text()), AskInMessageBox(*text2_));
     text2_->setText(FromBytes(result.entryText));
     if (result.clearModeLetter) state.modeLetter.clear();
     if (result.disableEquals) {
@@ -46,7 +52,8 @@ void Calcs::ComputeCrossCountry() {
     const ui::TextBox* destination = Text1(1);
     if (origin == nullptr || destination == nullptr) return;
     const CrossCountryResult result = aerlith::ComputeCrossCountry(
-        NativePath(AerodromeFile()), Bytes(origin->text()), Bytes(destination->text()), navState_);
+        NativePath(AerodromeFile()), Bytes(origin->text()), Bytes(destination->text()), navState_,
+        AskInMessageBox(*text2_));
     text2_->setText(FromBytes(result.entryText));
     if (result.disableEquals) {
         if (ui::CheckButton* equals = ButtonPlus1(keypad::kEqualsKey)) equals->setEnabled(false);

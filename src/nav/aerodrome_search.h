@@ -79,17 +79,24 @@ using FindResult =
 /// True when `query` has 3 or 4 characters, counted as given.
 bool IsIdentifierQueryLength(std::string_view query);
 
-/// Search by identifier. Over the whole file (at most 6700 records, up to the "99" record),
-/// prefers the first record whose identifier equals the query, then the first whose last three
-/// name-line characters equal the query's last three, then the first whose name line contains
-/// the query; all compared without regard to case. Sets state.noVariationMark to "?" when the
-/// chosen record has no variation, or, when nothing is found, when the last record read had none
-/// (or no record was read).
-FindResult FindAerodrome(const std::filesystem::path& file, std::string_view query,
-                         NavState& state);
+/// Search by identifier. The query, trimmed of blanks and compared without regard to case, is
+/// looked for over the whole file (at most 6700 records, up to the "99" record); a record's
+/// identifier is the last four characters of its name line without blanks ("YOW" for a line
+/// ending " YOW").
+/// 1. A query of four characters that a record has as its identifier: the first such record.
+/// 2. Otherwise, with T the query's last three characters: the records whose identifier is T,
+///    C+T or K+T; when there are none, the records whose identifier ends in T. One such record
+///    is taken; several are offered in file order through `acceptCandidate`, with the text the
+///    look-up shows (LookUpByName), until one is accepted. When none is accepted (or there is no
+///    question) nothing is found.
+/// 3. When step 2 has no record at all: the first record whose name line contains the query.
+/// Sets state.noVariationMark to "?" when the chosen record has no variation, or, when nothing
+/// is found, when the last record read had none (or no record was read).
+FindResult FindAerodrome(const std::filesystem::path& file, std::string_view query, NavState& state,
+                         const CandidateQuestion& acceptCandidate);
 
 /// FindAerodrome over the file's bytes already read.
-FindResult FindAerodromeInBytes(std::string_view fileBytes, std::string_view query,
-                                NavState& state);
+FindResult FindAerodromeInBytes(std::string_view fileBytes, std::string_view query, NavState& state,
+                                const CandidateQuestion& acceptCandidate);
 
 }  // namespace aerlith

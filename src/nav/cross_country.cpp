@@ -159,16 +159,19 @@ std::optional<double> MagneticCourse(double trueCourseDeg, float variationWestDe
 
 CrossCountryResult ComputeCrossCountry(const std::filesystem::path& file,
                                        std::string_view originText, std::string_view destText,
-                                       NavState& state) {
-    const auto find = [&](std::string_view query) { return FindAerodrome(file, query, state); };
+                                       NavState& state, const CandidateQuestion& acceptCandidate) {
+    const auto find = [&](std::string_view query) {
+        return FindAerodrome(file, query, state, acceptCandidate);
+    };
     return RunCrossCountry(find, originText, destText, state);
 }
 
 CrossCountryResult ComputeCrossCountryInBytes(std::string_view fileBytes,
                                               std::string_view originText,
-                                              std::string_view destText, NavState& state) {
+                                              std::string_view destText, NavState& state,
+                                              const CandidateQuestion& acceptCandidate) {
     const auto find = [&](std::string_view query) {
-        return FindAerodromeInBytes(fileBytes, query, state);
+        return FindAerodromeInBytes(fileBytes, query, state, acceptCandidate);
     };
     return RunCrossCountry(find, originText, destText, state);
 }

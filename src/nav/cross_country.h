@@ -41,20 +41,23 @@ struct CrossCountryResult {
     bool disableEquals = false;
 };
 
-/// The cross-country function: finds the origin and the destination by identifier (one search
-/// each) and writes the result line
+/// The cross-country function: finds the origin and then the destination by identifier
+/// (FindAerodrome, one search each; the destination only once an origin is taken), asking
+/// `acceptCandidate` about the candidates of an identifier that several records answer, and
+/// writes the result line
 /// "   ORIG  to DEST     Dist = NM/SM (NM/SM)  Initial True Crs = TC    Magnetic Crs = M1 /M2?"
 /// where each identifier keeps its trailing blank and the final "?" is state.noVariationMark.
 /// Refusals: an identifier of the wrong length gives message 78 and disables '='; an unreadable
-/// file message 79; an identifier not found message 37; the same record twice, coincident
-/// positions or a course that cannot be worked out message 30.
+/// file message 79; an identifier not found, or whose every candidate was declined, message 37;
+/// the same record twice, coincident positions or a course that cannot be worked out message 30.
 CrossCountryResult ComputeCrossCountry(const std::filesystem::path& file,
                                        std::string_view originText, std::string_view destText,
-                                       NavState& state);
+                                       NavState& state, const CandidateQuestion& acceptCandidate);
 
 /// ComputeCrossCountry over the file's bytes already read.
 CrossCountryResult ComputeCrossCountryInBytes(std::string_view fileBytes,
                                               std::string_view originText,
-                                              std::string_view destText, NavState& state);
+                                              std::string_view destText, NavState& state,
+                                              const CandidateQuestion& acceptCandidate);
 
 }  // namespace aerlith

@@ -21,6 +21,15 @@ const std::string kNotFound = "Sorry, that location was not found. - End of Data
 const std::string kUnreadable = "Sorry, the aerodrome database vdats.tst could not be read.";
 using Lines = std::vector<std::string>;
 
+/// A question that keeps each candidate's text in `shown` and gives `answers` in turn, then
+/// "Skip".
+CandidateQuestion Answering(const std::vector<bool>& answers, Lines& shown) {
+    return [&answers, &shown](std::string_view text) {
+        shown.emplace_back(text);
+        return shown.size() <= answers.size() && answers[shown.size() - 1];
+    };
+}
+
 TEST(NameMatches, LastThreeLettersOrContainedText) {
     const std::tuple<const char*, const char*, const char*, bool> cases[] = {
         {"last three with another first letter", "OTTAWA ON CYOW", "KYOW", true},
@@ -54,9 +63,7 @@ TEST(FindAerodrome, FirstBestMatchOfTheWholeFile) {
         {"five characters", "", "CYOWX", "wrong length", ""},
         {"blanks only", "", "   ", "wrong length", ""},
         {"length counted before trimming", "", "CYOW  ", "wrong length", ""},
-        {"exact three-letter identifier beats last three",
-         TestFile({Named("OTTAWA", "CYOW"), Named("BOWMAN", "YOW")}), "YOW", " YOW  13W", ""},
-        {"last three beat an earlier name",
+        {"identifier beats an earlier name",
          TestFile({Named("YOWLING CREEK", "CAB2"), Named("OTTAWA", "CYOW")}), "YOW", "CYOW  13W",
          ""},
         {"first of two names", TestFile({Named("TROUT LAKE", "CAB1"), Named("BIG TROUT", "CYTL")}),
@@ -75,9 +82,51 @@ TEST(FindAerodrome, FirstBestMatchOfTheWholeFile) {
     };
     for (const auto& [name, file, query, outcome, mark] : cases) {
         NavState state;
-        EXPECT_EQ(Outcome(FindAerodromeInBytes(file, query, state)), outcome) << name;
+        EXPECT_EQ(Outcome(FindAerodromeInBytes(file, query, state, nullptr)), outcome) << name;
         EXPECT_EQ(state.noVariationMark, mark) << name;
     }
+}
+
+/// The identifiers at the end of the name lines in candidates' texts "  NAME LINE  VAR ...".
+Lines IdentifiersShown(const Lines& texts) {
+    Lines identifiers;
+    for (const std::string& text : texts) {
+        const std::string nameLine = text.substr(2, text.find("  ", 2) - 2);
+        identifiers.push_back(nameLine.substr(nameLine.rfind(' ') + 1));
+    }
+    return identifiers;
+}
+
+TEST(FindAerodrome, IdentifiersThatSeveralRecordsAnswerAreAskedAbout) {
+    const std::string file =
+        TestFile({Named("KINCARDINE", "CYKM"), Named("GOLDEN", "CYGE"), Named("ATLANTA", "KATL"),
+                  Named("TATALINA", "PATL"), Named("YAKIMA", "KYKM"), Named("GORGE HARBOUR", "YGE"),
+                  Named("COLUMBIA COUNTY", "1B1"), Named("ANCHORAGE", "PANC"),
+                  Named("FAR AWAY", "PFAR"), Named("SOMEWHERE", "XFAR")});
+    // Name, query, answers to the questions, identifiers asked about, identifier found.
+    const std::tuple<const char*, const char*, std::vector<bool>, Lines, const char*> cases[] = {
+        {"four characters that are an identifier", "KYKM", {}, {}, "KYKM  13W"},
+        {"one K form, though a P identifier ends the same", "ATL", {}, {}, "KATL  13W"},
+        {"C and K forms in file order", "YKM", {false, true}, {"CYKM", "KYKM"}, "KYKM  13W"},
+        {"the first taken, lower case", "ykm", {true}, {"CYKM"}, "CYKM  13W"},
+        {"bare and C form, both declined", "YGE", {false, false}, {"CYGE", "YGE"}, "not found"},
+        {"no C or K form: the one identifier ending so", "ANC", {}, {}, "PANC  13W"},
+        {"no C or K form: several ending so", "FAR", {false, true}, {"PFAR", "XFAR"}, "XFAR  13W"},
+        {"four characters, not an identifier: read by the last three", "K1B1", {}, {}, " 1B1  13W"},
+        {"a mistyped first letter asks", "ZYKM", {true}, {"CYKM"}, "CYKM  13W"},
+        {"no identifier ends so: the name", "GORG", {}, {}, " YGE  13W"},
+    };
+    for (const auto& [name, query, answers, expected, outcome] : cases) {
+        Lines asked;
+        NavState state;
+        const FindResult result =
+            FindAerodromeInBytes(file, query, state, Answering(answers, asked));
+        EXPECT_EQ(IdentifiersShown(asked), expected) << name;
+        EXPECT_EQ(Outcome(result), outcome) << name;
+    }
+    NavState state;
+    EXPECT_EQ(Outcome(FindAerodromeInBytes(file, "YKM", state, nullptr)), "not found")
+        << "no question";
 }
 
 TEST(LookUpByName, OffersEachCandidateUntilOneIsAccepted) {
@@ -93,10 +142,7 @@ TEST(LookUpByName, OffersEachCandidateUntilOneIsAccepted) {
     };
     for (const auto& [name, query, answers, expected, entry] : cases) {
         Lines shown;
-        const LookUpResult result = LookUpByNameInBytes(file, query, [&](std::string_view text) {
-            shown.emplace_back(text);
-            return shown.size() <= answers.size() && answers[shown.size() - 1];
-        });
+        const LookUpResult result = LookUpByNameInBytes(file, query, Answering(answers, shown));
         EXPECT_EQ(shown, expected) << name;
         EXPECT_EQ(result.entryText, entry) << name;
     }
@@ -118,10 +164,11 @@ TEST(AerodromeFiles, UnreadableFilesAreReportedAsSuch) {
     }
     for (const auto& [name, path] : unreadable) {
         NavState state;
-        EXPECT_EQ(Outcome(FindAerodrome(path, "CYOW", state)), "unreadable") << name;
-        EXPECT_EQ(Outcome(FindAerodrome(path, "YO", state)), "wrong length") << name;
+        EXPECT_EQ(Outcome(FindAerodrome(path, "CYOW", state, nullptr)), "unreadable") << name;
+        EXPECT_EQ(Outcome(FindAerodrome(path, "YO", state, nullptr)), "wrong length") << name;
         EXPECT_EQ(LookUpByName(path, "OTTAWA", nullptr).entryText, kUnreadable) << name;
-        EXPECT_EQ(ComputeCrossCountry(path, "CYOW", "CYUL", state).entryText, kUnreadable) << name;
+        EXPECT_EQ(ComputeCrossCountry(path, "CYOW", "CYUL", state, nullptr).entryText, kUnreadable)
+            << name;
         EXPECT_EQ(state.noVariationMark, "") << name;
     }
     std::filesystem::remove(locked);
@@ -139,7 +186,7 @@ TEST(AerodromeFiles, TheShippedFileIsCleanAndFindsItsAirports) {
         {"CYOW", "CYOW ", 13}, {"YUL", "CYUL ", 14}, {"SEA", "KSEA ", -15}, {"JFK", "KJFK ", 13}};
     for (const auto& [query, ident, variationWest] : cases) {
         NavState state;
-        const std::string found = Outcome(FindAerodromeInBytes(*bytes, query, state));
+        const std::string found = Outcome(FindAerodromeInBytes(*bytes, query, state, nullptr));
         EXPECT_EQ(found.substr(0, 5), ident) << query;
         EXPECT_NEAR(VariationWestDegrees(found.substr(5)), variationWest, 1.0f) << query;
     }

@@ -65,7 +65,8 @@ TEST(ComputeCrossCountry, ResultLineOrRefusal) {
     };
     for (const auto& [name, origin, dest, entry, disableEquals] : cases) {
         NavState state;
-        const CrossCountryResult result = ComputeCrossCountryInBytes(file, origin, dest, state);
+        const CrossCountryResult result =
+            ComputeCrossCountryInBytes(file, origin, dest, state, nullptr);
         EXPECT_EQ(result.entryText, entry) << name;
         EXPECT_EQ(result.disableEquals, disableEquals) << name;
     }
@@ -74,11 +75,14 @@ TEST(ComputeCrossCountry, ResultLineOrRefusal) {
 TEST(ComputeCrossCountry, MissingVariationMarkIsAppendedAndStays) {
     NavState state;
     const std::string noVariation = TestFileWithoutEnd({Ottawa()}) + "MONTREAL CYUL\r\n\r\n99\r\n";
-    EXPECT_EQ(ComputeCrossCountryInBytes(noVariation, "CYOW", "CYUL", state).entryText.back(), '?');
-    EXPECT_EQ(ComputeCrossCountryInBytes(TestFile({Ottawa(), Montreal()}), "CYOW", "CYUL", state)
-                  .entryText,
-              "   CYOW  to CYUL     Dist = 81.7/94.1 (NM/SM)  Initial True Crs = 83.2    "
-              "Magnetic Crs = 96.2 /97.2?");
+    EXPECT_EQ(
+        ComputeCrossCountryInBytes(noVariation, "CYOW", "CYUL", state, nullptr).entryText.back(),
+        '?');
+    EXPECT_EQ(
+        ComputeCrossCountryInBytes(TestFile({Ottawa(), Montreal()}), "CYOW", "CYUL", state, nullptr)
+            .entryText,
+        "   CYOW  to CYUL     Dist = 81.7/94.1 (NM/SM)  Initial True Crs = 83.2    "
+        "Magnetic Crs = 96.2 /97.2?");
 }
 
 }  // namespace

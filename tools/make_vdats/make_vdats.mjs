@@ -115,23 +115,11 @@ function storable(row) {
   );
 }
 
-// Upper-case ASCII, accents removed, and nothing the file would read as a letter pair: only the
-// characters from blank to "Z" remain.
-function asciiName(name) {
-  return name
-    .normalize("NFD")
-    .replace(/[\u0300-\u036f]/g, "")
-    .replace(/[\u2010-\u2015]/g, "-")
-    .replace(/[\u2018\u2019\u201a\u201b]/g, "'")
-    .replace(/[\u201c\u201d\u201e]/g, '"')
-    .replace(/\u00df/g, "SS")
-    .replace(/[\u00c6\u00e6]/g, "AE")
-    .replace(/[\u0152\u0153]/g, "OE")
-    .replace(/[\u00d8\u00f8]/g, "O")
-    .toUpperCase()
-    .replace(/[^ -Z]/g, " ")
-    .replace(/ +/g, " ")
-    .trim();
+// Names go to vdats-tool in UTF-8 as OurAirports writes them, with runs of blanks made one: the
+// tool folds accents and typographic punctuation to upper-case ASCII with its one table, and
+// refuses (naming the line) any character it cannot store.
+function tidyName(name) {
+  return name.replace(/ +/g, " ").trim();
 }
 
 // The declination east from the model, unrounded, rounded once here: halves away from zero.
@@ -144,7 +132,7 @@ const aerodromes = [];
 let leftOut = 0;
 for (const row of rows) {
   const faa = row.country === "US" && /^[A-Z0-9]{3}$/.test(row.local ?? "") ? row.local : null;
-  const a = { ...row, faa, name: asciiName(row.name) };
+  const a = { ...row, faa, name: tidyName(row.name) };
   a.ident = identifier(a);
   a.category = categories.findIndex(([, takes]) => takes(a));
   if (a.ident === null || a.category < 0) continue;
@@ -249,13 +237,16 @@ code (KDAB), or an ICAO-form code of its own (PANC; KNDY, a field without an FAA
 otherwise by the FAA identifier itself (W29, 1B1, 3B3). An FAA identifier with a digit has no ICAO
 code, and stored bare it cannot be taken for a Canadian C and the same three characters. ICAO
 form: K and three letters, or in Alaska and Hawaii PA, PF, PO, PP or PH and two letters. Typing
-the FAA identifier finds the field either way, since a search for three characters also takes an
-identifier of four that ends in them.
+the FAA identifier finds the field either way: three characters find the record with those three
+as its identifier or with C or K before them (W29; KDAB for DAB), and the calculator asks which
+one is meant when several do (YKM: CYKM Kincardine and KYKM Yakima). Only when none does, an
+identifier that merely ends in them counts (ANC finds PANC; ATL finds KATL, not PATL).
 
 Aerodromes east of 180 degrees (the western Aleutians), with a longitude the file cannot hold or
 without a name, and second fields with an identifier already taken, are left out (${leftOut} in
-all). Names are upper-case ASCII with accents removed and any character past "Z" replaced by a
-blank; each name line ends with the province or state code and the identifier.
+all). \`vdats-tool encode\` stores names in upper-case ASCII: it removes accents (É to E), writes
+typographic dashes and quotes as "-", "'" and '"', and ß, Æ and Œ as SS, AE and OE; each name
+line ends with the province or state code and the identifier.
 
 To rebuild (needs Node 18 or later, Debian's \`sqlite3\` and a built \`vdats-tool\`):
 

@@ -6,10 +6,14 @@
 //   vdats-tool encode --install-user CSV  writes it as the user's own aerodrome file, which the
 //                                         calculator reads instead of the installed one
 //   vdats-tool user-file                  prints where the user's own aerodrome file goes
-//   vdats-tool course FILE ORIGIN DEST    the cross-country result line for two identifiers
+//   vdats-tool course FILE ORIGIN DEST    the cross-country result line for two identifiers;
+//                                         for one that several aerodromes answer (YKM: CYKM
+//                                         and KYKM), their lines instead, and status 1
 //
 // CSV columns (with a header line): identifier,name,variation,latitude,longitude and optionally
-// region. Variation is whole degrees followed by W or E ("14W", "15E"); latitude is degrees
+// region. Texts are UTF-8; accents and typographic dashes and quotes are folded to upper-case
+// ASCII ("Montréal" is stored MONTREAL), and a character the file cannot hold is refused with its
+// line. Variation is whole degrees followed by W or E ("14W", "15E"); latitude is degrees
 // north, longitude degrees west, as decimal numbers. Exit status: 0 done and clean, 1 problems
 // found, 2 bad usage or a file that cannot be read or written.
 
@@ -32,6 +36,7 @@
 #include "nav/aerodrome_file_check.h"
 #include "nav/aerodrome_search.h"
 #include "nav/cross_country.h"
+#include "nav/name_fold.h"
 #include "tables/ascii_text.h"
 
 namespace {
@@ -207,9 +212,22 @@ int Encode(const std::string& csvPath, const std::filesystem::path& outPath) {
             return index < fields.size() ? fields[index] : std::string();
         };
         AerodromeRecord record;
-        record.ident = std::string(Trim(field("identifier")));
-        record.name = std::string(Trim(field("name")));
-        if (hasRegion) record.region = std::string(Trim(field("region")));
+        std::string problem;
+        // Lengths and characters are checked on the folded texts, as they will be stored.
+        const auto folded = [&](const char* name) {
+            FoldResult result = FoldForAerodromeFile(Trim(field(name)));
+            if (problem.empty() && !result.problem.empty()) {
+                problem = std::string(name) + " " + result.problem;
+            }
+            return result.text.value_or(std::string());
+        };
+        record.ident = folded("identifier");
+        record.name = folded("name");
+        if (hasRegion) record.region = folded("region");
+        if (!problem.empty()) {
+            report(problem);
+            continue;
+        }
         const auto variation = ParseVariation(field("variation"));
         const auto latitude = ConvertNumber(field("latitude"));
         const auto longitude = ConvertNumber(field("longitude"));
@@ -299,9 +317,21 @@ int InstallUserFile(const std::string& csvPath) {
     return kClean;
 }
 
+/// An identifier that several records answer is not guessed at: their lines are printed
+/// instead, for the user to pick the identifier meant.
 int Course(const std::string& path, const std::string& origin, const std::string& dest) {
     NavState state;
-    const CrossCountryResult result = ComputeCrossCountry(path, origin, dest, state);
+    std::vector<std::string> candidates;
+    const CrossCountryResult result =
+        ComputeCrossCountry(path, origin, dest, state, [&](std::string_view candidate) {
+            candidates.emplace_back(Trim(candidate));
+            return false;
+        });
+    if (!candidates.empty()) {
+        std::cerr << "vdats-tool: more than one aerodrome answers that identifier:\n";
+        for (const std::string& candidate : candidates) std::cout << candidate << "\n";
+        return kProblems;
+    }
     std::cout << result.entryText << "\n";
     return kClean;
 }
