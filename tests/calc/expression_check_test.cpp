@@ -55,6 +55,9 @@ TEST(DropLastChars, RemovesWholeCharactersFromTheEnd) {
     EXPECT_EQ(DropLastChars("5\xc3\xa9", 1), "5") << "two-byte character";
     EXPECT_EQ(DropLastChars("5\xf0\x9f\x98\x80", 1), "5") << "four-byte character";
     EXPECT_EQ(DropLastChars("a\x80", 1), "a") << "stray continuation byte";
+    EXPECT_EQ(DropLastChars("\xc3!", 1), "\xc3") << "stray lead byte";
+    EXPECT_EQ(DropLastChars("a\xf0\x80\x80\x80\x80", 1), "a\xf0\x80\x80\x80")
+        << "at most four bytes";
 }
 
 }  // namespace

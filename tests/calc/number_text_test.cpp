@@ -76,7 +76,7 @@ TEST_P(NumberText, Reading) {
         {"above 16 bits", "&H10000", 65536, std::nullopt},
         {"lowest 32-bit", "&H80000000", -2147483648.0, std::nullopt},
         {"32-bit pattern", "&HFFFFFFFF", -1, std::nullopt},
-        {"beyond 32 bits", "&H100000000", 0, std::nullopt},
+        {"beyond 32 bits, whatever follows", "&H1000000001", 0, std::nullopt},
         {"octal 16-bit pattern", "&o177777", -1, std::nullopt},
         {"octal stops at 8", "&O78", 7, std::nullopt},
         {"ampersand and other letter", "&X1", 0, std::nullopt},

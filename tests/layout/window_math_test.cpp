@@ -54,6 +54,7 @@ TEST(WindowMath, ColoursStrokesAndCodes) {
         return Parts{p.red, p.green, p.blue};
     };
     EXPECT_EQ(parts(Rgb(6, 109, 152)), (Parts{6, 109, 152}));
+    EXPECT_EQ(parts(Rgb(0, 0, 255)), (Parts{0, 0, 255}));
     EXPECT_EQ(parts(-Rgb(10, 20, 30)), (Parts{0, 0, 0})) << "a negative colour is black";
     // sqrt(2) x sqrt(3^2 + 4^2) = 7.07..., and for the main window's inner area
     // sqrt(2 x 278065800) = 23582.44; 50000^2 + 50000^2 does not fit 32 bits.
