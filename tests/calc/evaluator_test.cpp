@@ -114,11 +114,11 @@ TEST(EvaluateExpression, LongTexts) {
     const std::string deep = std::string(50000, '(') + "7" + std::string(50000, ')');
     EXPECT_EQ(EvaluateExpression(deep), 7.0);
     EXPECT_EQ(EvaluateExpression(deep + ")"), std::nullopt);
-    std::string unreadable = std::string(50000, '9') + "-2";
-    std::string readable = std::string(50000, '0') + "3-2";
-    while (readable.size() < 100000) readable += "x1", unreadable += "x1";
-    EXPECT_EQ(EvaluateExpression(unreadable), std::nullopt);
-    EXPECT_EQ(EvaluateExpression(readable), 1.0);
+    // A long run before a "-" sign, then many operations beside that sign.
+    std::string products;
+    while (products.size() < 50000) products += "x1";
+    EXPECT_EQ(EvaluateExpression(std::string(50000, '9') + "-2" + products), std::nullopt);
+    EXPECT_EQ(EvaluateExpression(std::string(50000, '0') + "3-2" + products), 1.0);
 }
 
 // Compares both on `texts` random texts of minPieces to maxPieces pieces; returns how many of
