@@ -17,8 +17,7 @@ FIXED = ["0.15", "-2.25", "1.005", "0.049999999999999", "-0.001", "999.995", "12
 
 def general(text, exponent_from):
     mantissa, exponent = text.split("e")
-    exponent = int(exponent)
-    sign = "-" if mantissa.startswith("-") else ""
+    exponent, sign = int(exponent), "-" if mantissa.startswith("-") else ""
     digits = mantissa.lstrip("-").replace(".", "").rstrip("0") or "0"
     if digits == "0":
         return "0"

@@ -32,7 +32,6 @@ TEST(CompleteFlightFunction, WritesTheResultLineOrTheRefusal) {
         {"temperature beyond single", 's', {"-1E39", "25"}, kRefusal},
         {"temperature rounds to infinity", 's', {"-3.4028235677973366E38", "25"}, kRefusal},
         {"dewpoint", 'o', {"20", "50"}, "The Dewpoint is 9.3"},
-        {"saturated", 'o', {"15", "100"}, "The Dewpoint is 15.0"},
         {"zero humidity", 'o', {"0", "0"}, kRefusal},
         {"dewpoint factor rounds to one", 'o', {"-1E10", "100"}, kRefusal},
         {"crosswind", 'w', {"20", "30"}, " Crosswind component is 10 Headwind component is 17"},
@@ -70,7 +69,6 @@ TEST(ReadValue, ReadsOrRefuses) {
     const std::tuple<const char*, std::string, std::int32_t, double, std::string> rows[] = {
         {"plain zero", "0", 40, 0.0, "0"},
         {"decimal zero", "0.0", 40, 0.001, range40},
-        {"empty", "", 40, 0.001, range40},
         {"the maximum", "40", 40, 40.0, "40"},
         {"just above the maximum", "40.0001", 40, 0.001, range40},
         {"no lower bound", "-1E12", 40, -1e12, "-1E12"},

@@ -75,7 +75,6 @@ TEST(WindowMath, ColoursStrokesAndCodes) {
 }
 
 TEST(WindowMath, ButtonSchemeBySetting) {
-    EXPECT_EQ(ButtonSchemeFor("0"), ButtonScheme::BankColour);
     EXPECT_EQ(ButtonSchemeFor("18.9"), ButtonScheme::BankColour);
     EXPECT_EQ(ButtonSchemeFor("19"), ButtonScheme::White);
     EXPECT_EQ(ButtonSchemeFor("19.0"), ButtonScheme::Unchanged);

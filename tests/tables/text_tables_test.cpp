@@ -39,7 +39,6 @@ TEST(TextTables, PiecesAreCutAtTheirPlaces) {
     EXPECT_EQ(LetterPair(166), std::nullopt);
     EXPECT_EQ(InvalidPair(25), std::nullopt);
     EXPECT_EQ(ConversionCaption(0), "Celsi&us - F");     // padding trimmed
-    EXPECT_EQ(ConversionCaption(12), "L&itres-ImpGal");  // fills its field
     EXPECT_EQ(ConversionCaption(17), "Feet &\\Metres");  // the last field is not padded
     EXPECT_EQ(ConversionCaption(18), std::nullopt);
     EXPECT_EQ(KeypadCaption(0), '7');
@@ -63,7 +62,6 @@ TEST(AsciiText, TrimAndUpperCase) {
         EXPECT_EQ(TrimBlanks(text, blanks), trimmed) << name;
     }
     EXPECT_EQ(UpperAscii("az AZ `{@[09\xe9"), "AZ AZ `{@[09\xe9");
-    EXPECT_EQ(ToUpperAscii('q'), 'Q');
     EXPECT_TRUE(IsDigit('0') && IsDigit('9') && !IsDigit('/') && !IsDigit(':'));
 }
 
