@@ -4,105 +4,72 @@
 
 #include <limits>
 #include <optional>
-#include <ostream>
-#include <string>
+#include <tuple>
 
 namespace aerlith {
 namespace {
 
-// Expected values from tests/keypad/formulas_reference.py. Doubles compare within 4 ulps
-// (EXPECT_DOUBLE_EQ): atan may differ in the last bit between math libraries. Singles compare
-// exactly: the rounding to single absorbs such differences.
+// Expected values from tests/flight/formulas_reference.py, and by hand for ArcCosine and
+// IntoCompassRange. Doubles compare within 4 ulps (EXPECT_DOUBLE_EQ): atan may differ in the last
+// bit between math libraries. Singles compare exactly: the rounding to single absorbs that.
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-struct ArcSineRow {
-    const char* name;
-    double r;
-    std::optional<double> expected;
-};
-
-void PrintTo(const ArcSineRow& row, std::ostream* out) { *out << row.name; }
-
-class ArcSineTest : public testing::TestWithParam<ArcSineRow> {};
-
-TEST_P(ArcSineTest, MatchesReference) {
-    const auto& row = GetParam();
-    const auto result = ArcSine(row.r);
-    ASSERT_EQ(result.has_value(), row.expected.has_value());
-    if (row.expected) {
-        EXPECT_DOUBLE_EQ(*result, *row.expected);
+TEST(Angles, ArcSineAndArcCosine) {
+    // Name, function, argument, result in radians (nullopt: fails). acos(1/2) = pi/3 and
+    // acos(0) = pi/2 with the true pi; the ends of the cosine give 0 and the program's pi.
+    const std::tuple<const char*, decltype(&ArcSine), double, std::optional<double>> rows[] = {
+        {"sine of a half", ArcSine, 0.5, 0.5235987755982989},
+        {"sine of one", ArcSine, 1.0, 1.570796326794895},
+        {"sine of minus one", ArcSine, -1.0, -1.570796326794895},
+        {"sine just beyond one", ArcSine, 1.0000001, std::nullopt},
+        {"sine of not a number", ArcSine, kNaN, std::nullopt},
+        {"cosine of one", ArcCosine, 1.0, 0.0},
+        {"cosine of a half", ArcCosine, 0.5, 1.0471975511965976},
+        {"cosine of zero", ArcCosine, 0.0, 1.5707963267948966},
+        {"cosine of minus one", ArcCosine, -1.0, kPiPrime},
+        {"cosine just past minus one by rounding", ArcCosine, -1.0000000000000033, kPiPrime},
+        {"cosine of not a number", ArcCosine, kNaN, std::nullopt},
+    };
+    for (const auto& [name, function, x, expected] : rows) {
+        const std::optional<double> result = function(x);
+        ASSERT_EQ(result.has_value(), expected.has_value()) << name;
+        if (expected) {
+            EXPECT_DOUBLE_EQ(*result, *expected) << name;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ArcSineTest,
-                         testing::Values(ArcSineRow{"Zero", 0.0, 0.0},
-                                         ArcSineRow{"Half", 0.5, 0.5235987755982989},
-                                         ArcSineRow{"MinusHalf", -0.5, -0.5235987755982989},
-                                         ArcSineRow{"One", 1.0, 1.570796326794895},
-                                         ArcSineRow{"MinusOne", -1.0, -1.570796326794895},
-                                         ArcSineRow{"JustBeyondOne", 1.0000001, std::nullopt},
-                                         ArcSineRow{"MinusTwo", -2.0, std::nullopt},
-                                         ArcSineRow{"NotANumber",
-                                                    std::numeric_limits<double>::quiet_NaN(),
-                                                    std::nullopt}),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
+TEST(Angles, VectorAngle) {
+    const std::tuple<const char*, double, double, std::optional<float>> rows[] = {
+        {"first quadrant", 1, 1, 0.7853981852531433F},
+        {"second quadrant", 1, -1, 2.356194496154785F},
+        {"third quadrant", -3, -4, -2.498091459274292F},
+        {"negative x axis is pi as a single", 0, -10, 3.1415927410125732F},
+        {"positive y axis", 5, 0, 1.5707963705062866F},
+        {"negative y axis", -5, 0, -1.5707963705062866F},
+        {"origin", 0, 0, 0.0F},
+        {"infinite", 1, -std::numeric_limits<double>::infinity(), std::nullopt},
+    };
+    for (const auto& [name, y, x, expected] : rows) EXPECT_EQ(VectorAngle(y, x), expected) << name;
+}
 
-struct VectorAngleRow {
-    const char* name;
-    double y;
-    double x;
-    std::optional<float> expected;
-};
-
-void PrintTo(const VectorAngleRow& row, std::ostream* out) { *out << row.name; }
-
-class VectorAngleTest : public testing::TestWithParam<VectorAngleRow> {};
-
-TEST_P(VectorAngleTest, MatchesReference) {
-    const auto& row = GetParam();
-    const auto result = VectorAngle(row.y, row.x);
-    ASSERT_EQ(result.has_value(), row.expected.has_value());
-    if (row.expected) {
-        EXPECT_EQ(*result, *row.expected);
+TEST(Angles, NormalizeAndCompassRange) {
+    const double turn = 6.28318530717958;
+    const std::tuple<const char*, double, double> normalize[] = {
+        {"negative gets a turn", -0.5, 5.78318530717958},
+        {"zero stays", 0.0, 0.0},
+        {"a full turn stays", turn, turn},
+        {"above a turn loses one", 7.0, 0.71681469282042},
+        {"only one turn added", -7.0, -0.71681469282042}};
+    for (const auto& [name, angle, expected] : normalize) {
+        EXPECT_DOUBLE_EQ(NormalizeAngle(angle), expected) << name;
+    }
+    const std::tuple<const char*, double, double> compass[] = {
+        {"above 360", 373, 13}, {"below 0", -5, 355}, {"north", 0, 360}, {"full circle", 360, 360}};
+    for (const auto& [name, degrees, expected] : compass) {
+        EXPECT_EQ(IntoCompassRange(degrees), expected) << name;
     }
 }
-
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, VectorAngleTest,
-    testing::Values(VectorAngleRow{"NegativeXAxisIsSinglePi", 0, -10, 3.1415927410125732F},
-                    VectorAngleRow{"PositiveYAxis", 5, 0, 1.5707963705062866F},
-                    VectorAngleRow{"NegativeYAxis", -5, 0, -1.5707963705062866F},
-                    VectorAngleRow{"Origin", 0, 0, 0.0F},
-                    VectorAngleRow{"FirstQuadrant", 1, 1, 0.7853981852531433F},
-                    VectorAngleRow{"SecondQuadrant", 1, -1, 2.356194496154785F},
-                    VectorAngleRow{"ThirdQuadrant", -3, -4, -2.498091459274292F},
-                    VectorAngleRow{"InfiniteY", kInfinity, 1, std::nullopt},
-                    VectorAngleRow{"InfiniteX", 1, -kInfinity, std::nullopt}),
-    [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
-
-struct NormalizeRow {
-    const char* name;
-    double angle;
-    double expected;
-};
-
-void PrintTo(const NormalizeRow& row, std::ostream* out) { *out << row.name; }
-
-class NormalizeAngleTest : public testing::TestWithParam<NormalizeRow> {};
-
-TEST_P(NormalizeAngleTest, MatchesReference) {
-    EXPECT_DOUBLE_EQ(NormalizeAngle(GetParam().angle), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, NormalizeAngleTest,
-                         testing::Values(NormalizeRow{"NegativeGetsATurn", -0.5, 5.78318530717958},
-                                         NormalizeRow{"FullTurnStays", 6.28318530717958,
-                                                      6.28318530717958},
-                                         NormalizeRow{"AboveATurnLosesOne", 7.0, 0.71681469282042},
-                                         NormalizeRow{"OnlyOneTurnAdded", -7.0, -0.71681469282042},
-                                         NormalizeRow{"InsideStays", 3.0, 3.0}),
-                         [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
 
 }  // namespace
 }  // namespace aerlith

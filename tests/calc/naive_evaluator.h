@@ -72,34 +72,18 @@ inline long Find(const std::string& t, char op, long from) {
 }
 
 inline std::optional<double> Apply(char op, double a, double b) {
-    double r = 0;
-    switch (op) {
-        case '^':
-            r = std::pow(a, b);
-            break;
-        case '/':
-            if (b == 0) return std::nullopt;
-            r = a / b;
-            break;
-        case 'x':
-            r = a * b;
-            break;
-        case '-':
-            r = a - b;
-            break;
-        case '+':
-            r = a + b;
-            break;
-        case '\\': {
-            const auto ia = ToInt32(a);
-            const auto ib = ToInt32(b);
-            if (!ia || !ib || *ib == 0) return std::nullopt;
-            r = static_cast<double>(std::int64_t{*ia} / std::int64_t{*ib});
-            break;
-        }
-        default:
-            return std::nullopt;
+    if (op == '\\') {
+        const auto ia = ToInt32(a);
+        const auto ib = ToInt32(b);
+        if (!ia || !ib || *ib == 0) return std::nullopt;
+        return static_cast<double>(std::int64_t{*ia} / std::int64_t{*ib});
     }
+    if (op == '/' && b == 0) return std::nullopt;
+    const double r = op == '^'   ? std::pow(a, b)
+                     : op == '/' ? a / b
+                     : op == 'x' ? a * b
+                     : op == '-' ? a - b
+                                 : a + b;
     if (!std::isfinite(r)) return std::nullopt;
     return r;
 }

@@ -7,11 +7,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "calc/number_format.h"
 #include "calc/number_reading.h"
+
+using namespace aerlith;
 
 namespace {
 
@@ -19,7 +22,7 @@ void Require(bool condition) {
     if (!condition) std::abort();
 }
 
-std::string WithoutGrouping(std::string text) {
+std::string WithoutGrouping(std::string_view text) {
     std::string plain;
     for (char c : text) {
         if (c != ',') plain += c;
@@ -27,79 +30,49 @@ std::string WithoutGrouping(std::string text) {
     return plain;
 }
 
-void CheckDouble(double value) {
-    using namespace aerlith;
-    if (!std::isfinite(value)) {
-        Require(!FormatGeneral(value) && !FormatStandard(value) && !FormatOneDecimal(value));
-        return;
-    }
-    const auto general = FormatGeneral(value);
-    if (!general) {
-        Require(std::fabs(value) > 1.79769313486231e308);
-        return;
-    }
-    const auto back = ConvertNumber(*general);
+std::optional<double> ReadBack(const std::optional<std::string>& text) {
+    Require(text.has_value());
+    const auto back = ConvertNumber(WithoutGrouping(*text));
     Require(back.has_value() && std::isfinite(*back));
-    Require(FormatGeneral(*back) == general);
-    Require(ReadLeadingNumber(*general) == *back);
-
-    const auto standard = FormatStandard(value);
-    Require(standard.has_value());
-    const auto standardBack = ConvertNumber(WithoutGrouping(*standard));
-    Require(standardBack.has_value() && std::isfinite(*standardBack));
-    Require(ConvertNumber(*standard) == standardBack);
-
-    const auto oneDecimal = FormatOneDecimal(value);
-    Require(oneDecimal.has_value());
-    const auto oneDecimalBack = ConvertNumber(*oneDecimal);
-    Require(oneDecimalBack.has_value() && std::isfinite(*oneDecimalBack));
-
-    const auto signedText = SignedNumberText(value);
-    Require(signedText.has_value() && signedText->substr(1) == general->substr(value < 0 ? 1 : 0));
-
-    const auto rounded = RoundHalfEven(value);
-    Require(rounded.has_value() && std::fabs(*rounded - value) <= 0.5);
+    return back;
 }
 
-void CheckSingle(float value) {
-    using namespace aerlith;
-    const auto general = FormatGeneralSingle(value);
-    if (!std::isfinite(value)) {
-        Require(!general);
+void CheckDouble(double value) {
+    const auto general = FormatGeneral(value);
+    if (!general) {
+        Require(!std::isfinite(value) || std::fabs(value) > 1.79769313486231e308);
+        Require(!FormatStandard(value) && !FormatOneDecimal(value) && !SignedNumberText(value));
         return;
     }
-    Require(general.has_value());
-    const auto back = ConvertNumber(*general);
-    Require(back.has_value() && std::isfinite(*back));
+    Require(FormatGeneral(*ReadBack(general)) == general);
+    Require(ReadLeadingNumber(*general) == *ReadBack(general));
+    Require(ConvertNumber(*FormatStandard(value)) == ReadBack(FormatStandard(value)));
+    ReadBack(FormatOneDecimal(value));
+    const auto rounded = RoundHalfEven(value);
+    Require(rounded.has_value() && std::fabs(*rounded - value) <= 0.5);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace aerlith;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-
     const double leading = ReadLeadingNumber(text);
     Require(std::isfinite(leading));
     CheckDouble(leading);
-
     if (const auto converted = ConvertNumber(text)) {
-        Require(std::isfinite(*converted));
-        Require(*converted == ReadLeadingNumber(WithoutGrouping(std::string(text))));
+        Require(std::isfinite(*converted) &&
+                *converted == ReadLeadingNumber(WithoutGrouping(text)));
         CheckDouble(*converted);
     }
-
     // The first few values are enough: longer inputs serve the text readers.
-    const std::size_t valueBytes = size < 256 ? size : 256;
-    for (std::size_t at = 0; at + sizeof(double) <= valueBytes; at += sizeof(double)) {
+    for (std::size_t at = 0; at + sizeof(double) <= size && at < 256; at += sizeof(double)) {
         double value = 0;
+        float single = 0;
         std::memcpy(&value, data + at, sizeof value);
+        std::memcpy(&single, data + at, sizeof single);
         CheckDouble(value);
-    }
-    for (std::size_t at = 0; at + sizeof(float) <= valueBytes; at += sizeof(float)) {
-        float value = 0;
-        std::memcpy(&value, data + at, sizeof value);
-        CheckSingle(value);
+        Require(std::isfinite(single) == FormatGeneralSingle(single).has_value());
+        if (std::isfinite(single)) ReadBack(FormatGeneralSingle(single));
     }
     return 0;
 }
