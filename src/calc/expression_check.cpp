@@ -6,8 +6,6 @@
 namespace aerlith {
 namespace {
 
-// Message-table entry that prefixes a reported invalid pair.
-
 // The leftmost two characters of `text` that form an entry of the invalid-pair table.
 std::optional<std::string_view> FindInvalidPair(std::string_view text) {
     for (std::size_t p = 0; p + 1 < text.size(); ++p) {

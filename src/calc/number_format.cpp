@@ -190,15 +190,6 @@ std::optional<double> RoundHalfEven(double value) {
     return WithoutNegativeZero(rounded);
 }
 
-std::optional<std::int16_t> ToInt16(double value) {
-    const auto rounded = RoundHalfEven(value);
-    if (!rounded || *rounded < std::numeric_limits<std::int16_t>::min() ||
-        *rounded > std::numeric_limits<std::int16_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<std::int16_t>(*rounded);
-}
-
 std::optional<std::int32_t> ToInt32(double value) {
     const auto rounded = RoundHalfEven(value);
     if (!rounded || *rounded < std::numeric_limits<std::int32_t>::min() ||

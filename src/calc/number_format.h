@@ -27,9 +27,6 @@ std::optional<std::string> FormatGeneralSingle(float value);
 /// 3.5 -> 4, -2.5 -> -2). No range limit; nullopt for NaN and the infinities.
 std::optional<double> RoundHalfEven(double value);
 
-/// Conversion to a 16-bit integer with whole-number rounding; nullopt on overflow or NaN.
-std::optional<std::int16_t> ToInt16(double value);
-
 /// Conversion to a 32-bit integer with whole-number rounding; nullopt on overflow or NaN.
 std::optional<std::int32_t> ToInt32(double value);
 

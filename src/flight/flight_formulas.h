@@ -15,6 +15,10 @@
 
 namespace aerlith {
 
+/// Reads the true course (box 0, 0 to 360 degrees) into `courseRad` and the true airspeed (box 1,
+/// 0 to 999) into `trueAirspeed`. Returns whether both steps took effect.
+bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, FlightMembers& members);
+
 // Each completion reads its boxes, updates the members step by step and returns the new entry
 // box text: its result line when every step took effect, otherwise the refusal
 // "Oops. - Error (out of Range, division by zero or typo.)  ". A step that fails (division by

@@ -30,8 +30,4 @@ using ValueBoxTexts = std::array<std::string, kValueBoxCount>;
 /// outside 0..3 reads nothing and returns `lastValue` unchanged.
 double ReadValue(ValueBoxTexts& boxes, int index, std::int32_t max, FlightMembers& members);
 
-/// Reads the true course (box 0, 0 to 360 degrees) into `courseRad` and the true airspeed (box 1,
-/// 0 to 999) into `trueAirspeed`. Returns whether both steps took effect.
-bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, FlightMembers& members);
-
 }  // namespace aerlith
