@@ -18,16 +18,24 @@ std::vector<std::string> CoordinateProblems(std::string_view packed, bool longit
                            " bytes, expected 3");
         return problems;
     }
+    const int mostDegrees = longitude ? 180 : 90;
+    int seconds = 0;
     for (std::size_t i = 0; i < packed.size(); ++i) {
         const int group = static_cast<unsigned char>(packed[i]) - kPackedDigitBase;
         const bool degrees = i == 0;
-        const int most = degrees ? (longitude ? 180 : 90) : 59;
+        const int most = degrees ? mostDegrees : 59;
         if (group < 0 || group > most) {
             problems.push_back(std::string(what) + (degrees ? " degrees " : " minutes/seconds ") +
                                std::to_string(group) + " out of range");
         } else if (degrees && longitude && group >= 10 && group <= 19) {
             problems.push_back("longitude degrees from 10 to 19 read as three-digit degrees");
         }
+        seconds += group * (i == 0 ? 3600 : i == 1 ? 60 : 1);
+    }
+    // Each group may be in range and the whole still past the pole or the date line.
+    if (problems.empty() && seconds > mostDegrees * 3600) {
+        problems.push_back(std::string(what) + " beyond " + std::to_string(mostDegrees) +
+                           " degrees");
     }
     if (longitude && packed.size() == 2 &&
         static_cast<unsigned char>(packed[0]) - kPackedDigitBase < 100) {

@@ -28,9 +28,10 @@ TEST(CheckAerodromeFile, EveryKindOfProblemWithItsLine) {
     const std::tuple<const char*, std::string, int, std::vector<std::string>> cases[] = {
         {"clean, groups at their limits",
          TestFileWithoutEnd({Ottawa(), At("XNIN", 0, 9), At("XTWE", 90, 20)}) +
-             Records({{"LIMITS XLIM", Bytes({55, 120, 89, 89, 210, 89, 89})},
+             Records({{"LIMITS XLIM", Bytes({55, 120, 30, 30, 210, 30, 30})},
+                      {"MINUTES XMIN", Bytes({255, 119, 89, 89, 209, 89, 89})},
                       {"NO SECONDS XSEC", Bytes({155, 75, 49, 51, 153, 60})}}),
-         5,
+         6,
          {}},
         {"bad identifiers",
          Records({{"NOT ONE X!!", ok}, {"XY", ok}}),
@@ -59,6 +60,10 @@ TEST(CheckAerodromeFile, EveryKindOfProblemWithItsLine) {
          1,
          {"1: latitude degrees 91 out of range", "1: latitude minutes/seconds 60 out of range",
           "1: latitude minutes/seconds -1 out of range", "1: longitude degrees 181 out of range"}},
+        {"past the pole and the date line",
+         Records({{"POLE XPOL", Bytes({168, 120, 60, 30, 210, 30, 31})}}),
+         1,
+         {"1: latitude beyond 90 degrees", "1: longitude beyond 180 degrees"}},
         {"longitude 10 and 19",
          Records({{"TEN XTEN", Bytes({168, 75, 49, 51, 40, 30, 30})},
                   {"NINETEEN XNTN", Bytes({168, 75, 49, 51, 49, 30, 30})}}),
