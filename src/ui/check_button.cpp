@@ -2,7 +2,10 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
 
+#include "ui/focus_ring.h"
 #include "ui/key_ascii.h"
 
 namespace aerlith::ui {
@@ -15,6 +18,22 @@ CheckButton::CheckButton(QWidget* parent, const QString& arrayName, int index)
 
 void CheckButton::Press() {
     if (isEnabled()) click();
+}
+
+void CheckButton::initStyleOption(QStyleOptionButton* option) const {
+    QPushButton::initStyleOption(option);
+    // The style's own focus mark, a one-pixel tint of the outline, gives way to the ring.
+    option->state &= ~QStyle::State_HasFocus;
+}
+
+void CheckButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) return;
+    PaintFocusRing(*this, [this](QPainter& painter) {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    });
 }
 
 void CheckButton::keyPressEvent(QKeyEvent* event) {

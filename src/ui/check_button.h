@@ -1,6 +1,7 @@
 #pragma once
 // A two-state button drawn as a push button: every press runs its action once and leaves it
 // released. Characters typed while it has the focus belong to it and never reach the window.
+// While it has the focus it shows the focus ring.
 
 #include <QPushButton>
 
@@ -31,6 +32,8 @@ signals:
     void HelpRequested();
 
 protected:
+    void initStyleOption(QStyleOptionButton* option) const override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -203,7 +203,7 @@ void ScenarioRunner::Do(const Alt& alt) {
 
 void ScenarioRunner::Do(const Type& type) {
     if (QWidget* widget = WidgetOf(calcs_, type.target)) {
-        widget->setFocus(Qt::OtherFocusReason);
+        widget->setFocus(Qt::TabFocusReason);
         if (auto* box = qobject_cast<QLineEdit*>(widget)) {
             box->setCursorPosition(static_cast<int>(box->text().size()));
         }
