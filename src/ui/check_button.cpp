@@ -14,6 +14,9 @@ CheckButton::CheckButton(QWidget* parent, const QString& arrayName, int index)
     : QPushButton(parent), Control(ControlKind::CheckButton, arrayName, index) {
     setAutoDefault(false);
     setMouseTracking(true);
+    // Qt gives a click-focus widget the focus on any mouse button, before the widget sees the
+    // press; the left button takes it in mousePressEvent instead.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void CheckButton::Press() {
@@ -54,6 +57,11 @@ void CheckButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (const auto keyAscii = KeyAsciiOf(*event)) emit KeyTyped(*keyAscii);
+}
+
+void CheckButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) setFocus(Qt::MouseFocusReason);
+    QPushButton::mousePressEvent(event);
 }
 
 void CheckButton::mouseReleaseEvent(QMouseEvent* event) {
