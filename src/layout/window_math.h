@@ -44,7 +44,8 @@ constexpr std::int32_t Rgb(int red, int green, int blue) {
 
 /// True when black stands out from the sRGB colour (components 0 to 255) at least as well as
 /// white does: the colour's relative luminance (the WCAG formula) is 0.179 or more, where the
-/// two contrast ratios meet at 4.58:1. The colour chosen so contrasts by 4.58:1 or more.
+/// two contrast ratios meet at 4.58:1. Whichever of the two is chosen so contrasts with the
+/// colour by 4.58:1 or more.
 bool BlackStandsOutOver(int red, int green, int blue);
 
 /// Number of 45-degree strokes that paint an inner area of w x h twips: sqrt(2) x sqrt(w*w+h*h)
