@@ -51,8 +51,9 @@ double Luminance(QRgb rgb) {
 }
 
 double Contrast(QRgb one, QRgb other) {
-    const auto [darker, lighter] = std::minmax(Luminance(one), Luminance(other));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double first = Luminance(one);
+    const double second = Luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 // What changes between a control's picture without and with the focus, in device pixels.
