@@ -257,6 +257,8 @@ void Calcs::AttachPointerHandlers() {
     image3_->raise();
     auto* background = new ui::PointerWatch(*this, ui::WatchedMoves::OverBackground);
     connect(background, &ui::PointerWatch::PointerMoved, this, &Calcs::Form_MouseMove);
+    // A pointer that left the window is over none of its buttons: as over the background.
+    connect(background, &ui::PointerWatch::PointerLeft, this, &Calcs::Form_MouseMove);
     auto* entry = new ui::PointerWatch(*text2_, ui::WatchedMoves::All);
     connect(entry, &ui::PointerWatch::PointerMoved, this, &Calcs::Text2_MouseMove);
     for (int i = 0; i < 2 * kValueBoxCount; ++i) {

@@ -40,7 +40,8 @@ public:
 
     /// Hover feedback: the bank button under the pointer alone is underlined; the background
     /// (a locked button counts as background), the entry box and the value-box labels clear
-    /// every underline; the value boxes and the picture leave it as it is.
+    /// every underline, and so does the pointer leaving the window; the value boxes and the
+    /// picture leave it as it is.
     void buttonplus1_MouseMove(int index);
     void buttonplus2_MouseMove(int index);
     void buttonplus3_MouseMove(int index);

@@ -136,8 +136,9 @@ void Keypad::buttonplus1_KeyPress(int /*index*/, int keyAscii) {
         if (caption && keyAscii == LowerCase(*caption)) Press(Key(k));
     }
     if (keyAscii == ui::kKeyBackspace) Press(Key(kBackKey));
-    // '^' has no key of its own; while the banks are locked nothing may type into the entry box.
-    if (keyAscii == '^' && !banksLocked_ && entry_ != nullptr) {
+    // '^' has no key of its own. It is appended while the banks are locked too, when only 'C'
+    // and '=' can hold the focus: the route appends, though the box itself takes no typing then.
+    if (keyAscii == '^' && entry_ != nullptr) {
         entry_->setText(entry_->text() + QLatin1Char('^'));
     }
 }
@@ -172,7 +173,6 @@ bool Keypad::CheckExpression() {
 }
 
 void Keypad::SetKeysEnabled(bool enable) {
-    banksLocked_ = !enable;
     for (int k = 0; k < kKeyCount; ++k) {
         if (k == kClearKey || k == kEqualsKey) continue;
         if (ui::CheckButton* key = Key(k)) key->setEnabled(enable);

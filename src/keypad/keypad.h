@@ -61,7 +61,7 @@ public:
     /// returns to the calculator.
     void buttonplus1_Click(int index);
     /// A character typed on key `index`: Esc closes the window, Backspace presses '<', '^'
-    /// appends "^" (not while the banks are locked), a character equal to a lower-cased caption
+    /// appends "^" (also while the banks are locked), a character equal to a lower-cased caption
     /// presses that key (so 'c' clears and 'C' does nothing). Locked keys are not pressed.
     void buttonplus1_KeyPress(int index, int keyAscii);
 
@@ -124,7 +124,6 @@ private:
     CalcsState& state_;
     KeypadHooks hooks_;
     FlightMembers flight_;
-    bool banksLocked_ = false;
 
     std::array<ui::CheckButton*, kKeyCount> keys_{};
     std::array<ui::CheckButton*, kConversionCount> conversions_{};

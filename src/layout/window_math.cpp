@@ -52,6 +52,16 @@ ColorParts SplitColor(std::int64_t color) {
     return {clampPart(color % 256), clampPart((color % 65536) / 256), clampPart(color / 65536)};
 }
 
+bool BlackStandsOutOver(int red, int green, int blue) {
+    const auto linear = [](int component) {
+        const double c = component / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear(red) + 0.7152 * linear(green) + 0.0722 * linear(blue);
+    // (L + 0.05) / 0.05 = 1.05 / (L + 0.05) at L = sqrt(1.05 x 0.05) - 0.05.
+    return luminance >= std::sqrt(1.05 * 0.05) - 0.05;
+}
+
 std::int32_t BackgroundStrokeCount(std::int32_t width, std::int32_t height) {
     const std::int64_t sum =
         static_cast<std::int64_t>(width) * width + static_cast<std::int64_t>(height) * height;

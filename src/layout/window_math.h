@@ -42,6 +42,12 @@ constexpr std::int32_t Rgb(int red, int green, int blue) {
     return red + 256 * green + 65536 * blue;
 }
 
+/// True when black stands out from the sRGB colour (components 0 to 255) at least as well as
+/// white does: the colour's relative luminance (the WCAG formula) is 0.179 or more, where the
+/// two contrast ratios meet at 4.58:1. Whichever of the two is chosen so contrasts with the
+/// colour by 4.58:1 or more.
+bool BlackStandsOutOver(int red, int green, int blue);
+
 /// Number of 45-degree strokes that paint an inner area of w x h twips: sqrt(2) x sqrt(w*w+h*h)
 /// rounded with halves to even, with w*w+h*h formed in 32-bit integers; 0 when that overflows.
 std::int32_t BackgroundStrokeCount(std::int32_t width, std::int32_t height);

@@ -77,6 +77,13 @@ FileCheck CheckAerodromeFile(std::string_view bytes) {
     RecordReader records(bytes, std::numeric_limits<int>::max());
     while (const auto record = records.Next()) {
         const int line = record->nameLineNumber;
+        if (record->nameLine.empty()) {
+            // A line feed ends a line even without a carriage return, so a stray empty line in a
+            // hand-edited file is a line of its own, read where a name line belongs.
+            check.recordProblems.push_back(
+                {line, "empty line (every record after it is read one line off)"});
+            continue;
+        }
         for (auto& problem : RecordProblems(*record)) {
             check.recordProblems.push_back({line, std::move(problem)});
         }

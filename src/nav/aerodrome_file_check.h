@@ -21,6 +21,8 @@ struct FileCheck {
     /// character in a name line, an empty position line, a variation byte below 55, a latitude
     /// or longitude with the wrong number of bytes or a group out of range, a longitude of 10 to
     /// 19 degrees (read back as three-digit degrees), an identifier given before.
+    /// An empty line where a name line belongs, a stray empty line after which every record is
+    /// read one line off, is reported alone, as "empty line".
     std::vector<FileProblem> recordProblems;
     /// How the file ends: no "99" record, a name line without its position line, or more
     /// records than a search examines (those past it cannot be found).

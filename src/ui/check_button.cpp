@@ -2,7 +2,10 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
 
+#include "ui/focus_ring.h"
 #include "ui/key_ascii.h"
 
 namespace aerlith::ui {
@@ -11,10 +14,29 @@ CheckButton::CheckButton(QWidget* parent, const QString& arrayName, int index)
     : QPushButton(parent), Control(ControlKind::CheckButton, arrayName, index) {
     setAutoDefault(false);
     setMouseTracking(true);
+    // Qt gives a click-focus widget the focus on any mouse button, before the widget sees the
+    // press; the left button takes it in mousePressEvent instead.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void CheckButton::Press() {
     if (isEnabled()) click();
+}
+
+void CheckButton::initStyleOption(QStyleOptionButton* option) const {
+    QPushButton::initStyleOption(option);
+    // The style's own focus mark, a one-pixel tint of the outline, gives way to the ring.
+    option->state &= ~QStyle::State_HasFocus;
+}
+
+void CheckButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) return;
+    PaintFocusRing(*this, [this](QPainter& painter) {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    });
 }
 
 void CheckButton::keyPressEvent(QKeyEvent* event) {
@@ -35,6 +57,11 @@ void CheckButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (const auto keyAscii = KeyAsciiOf(*event)) emit KeyTyped(*keyAscii);
+}
+
+void CheckButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) setFocus(Qt::MouseFocusReason);
+    QPushButton::mousePressEvent(event);
 }
 
 void CheckButton::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,6 +1,9 @@
 #pragma once
 // A two-state button drawn as a push button: every press runs its action once and leaves it
 // released. Characters typed while it has the focus belong to it and never reach the window.
+// The keyboard, the program and a left click give it the focus; a right click does not, so help
+// asked for with the mouse leaves the focus where the user was typing. While it has the focus it
+// shows the focus ring.
 
 #include <QPushButton>
 
@@ -31,7 +34,10 @@ signals:
     void HelpRequested();
 
 protected:
+    void initStyleOption(QStyleOptionButton* option) const override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 };

@@ -62,6 +62,8 @@ Cibox::Cibox() : ModalForm(QStringLiteral("cibox")) {
     ConnectLabel(0);
     auto* background = new PointerWatch(*this, WatchedMoves::OverBackground);
     connect(background, &PointerWatch::PointerMoved, this, &Cibox::Form_MouseMove);
+    // A pointer that left the box is over none of its buttons: as over the background.
+    connect(background, &PointerWatch::PointerLeft, this, &Cibox::Form_MouseMove);
 }
 
 CheckButton* Cibox::ButtonPlus1(int index) const {

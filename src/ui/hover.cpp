@@ -40,7 +40,9 @@ PointerWatch::PointerWatch(QWidget& widget, WatchedMoves moves)
 }
 
 bool PointerWatch::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &widget_ || event->type() != QEvent::MouseMove) return false;
+    if (watched != &widget_) return false;
+    if (event->type() == QEvent::Leave) emit PointerLeft();
+    if (event->type() != QEvent::MouseMove) return false;
     switch (moves_) {
         case WatchedMoves::All:
             emit PointerMoved();

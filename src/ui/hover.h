@@ -30,8 +30,8 @@ enum class WatchedMoves {
 };
 
 /// Reports pointer moves that have no signal of their own: moves over a text box, over a
-/// window's background, and over a locked control, which Qt hands to nobody. It belongs to the
-/// watched widget and turns its mouse tracking on.
+/// window's background, and over a locked control, which Qt hands to nobody; and the pointer
+/// leaving the watched widget. It belongs to the watched widget and turns its mouse tracking on.
 class PointerWatch : public QObject {
     Q_OBJECT
 public:
@@ -39,6 +39,8 @@ public:
 
 signals:
     void PointerMoved();
+    /// The pointer left the widget (Qt's leave event); for a window, it left the window.
+    void PointerLeft();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,14 +1,43 @@
 #include "ui/text_box.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QStyleOptionFrame>
+#include <algorithm>
 
+#include "ui/focus_ring.h"
 #include "ui/key_ascii.h"
 
 namespace aerlith::ui {
 
 TextBox::TextBox(QWidget* parent, const QString& arrayName, int index)
-    : QLineEdit(parent), Control(ControlKind::TextBox, arrayName, index) {}
+    : QLineEdit(parent), Control(ControlKind::TextBox, arrayName, index) {
+    // The text starts 2 pixels inside the frame (QLineEdit's own margin); where the ring reaches
+    // further in, the text keeps that much more room on both sides, focused or not, so that the
+    // ring never covers a character and nothing moves as the focus comes and goes.
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const int textStart = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this) + 2;
+    const int margin = std::max(0, FocusRingDepth(*this) - textStart);
+    setTextMargins(margin, 0, margin, 0);
+}
+
+void TextBox::initStyleOption(QStyleOptionFrame* option) const {
+    QLineEdit::initStyleOption(option);
+    // The style's own focus mark, a one-pixel tint of the outline, gives way to the ring.
+    option->state &= ~QStyle::State_HasFocus;
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!hasFocus()) return;
+    PaintFocusRing(*this, [this](QPainter& painter) {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    });
+}
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const auto keyAscii = KeyAsciiOf(*event);

@@ -1,6 +1,7 @@
 #pragma once
 // A single-line text box. Its change notification fires also when code sets the text; the
-// character code of every key typed in it is announced before the box takes the key.
+// character code of every key typed in it is announced before the box takes the key. While it
+// has the focus it shows the focus ring, and its text keeps clear of where the ring lies.
 
 #include <QLineEdit>
 
@@ -23,6 +24,8 @@ signals:
     void KeyTyped(int keyAscii);
 
 protected:
+    void initStyleOption(QStyleOptionFrame* option) const override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

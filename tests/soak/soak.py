@@ -83,7 +83,7 @@ def hover_target(rng):
     if roll < 0.15:
         return "label %d" % rng.randrange(8)
     if roll < 0.25:
-        return rng.choice(["picture", "background"])
+        return rng.choice(["picture", "background", "outside"])
     return target(rng)
 
 

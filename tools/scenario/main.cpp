@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -63,8 +62,11 @@ int main(int argc, char* argv[]) {
     }
 
     // A fixed 1920 x 1080 screen at 96 dots per inch, so a pixel is 15 twips, whatever machine
-    // runs the scenario.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+    // runs the scenario; also when the offscreen platform is named bare, which would give Qt's
+    // default screen. A caller that names another platform, or configures the offscreen one
+    // itself, keeps that.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
         const std::string config = OffscreenConfig();
         if (config.empty()) std::cerr << "aerlith-scenario: no screen file, Qt's default screen\n";
         qputenv("QT_QPA_PLATFORM",

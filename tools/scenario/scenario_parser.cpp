@@ -57,6 +57,7 @@ TargetParse ParseTarget(std::string_view& rest, bool allowViews) {
         if (kind == "label") return indexed(TargetType::Label, 2 * kValueBoxCount - 1, "label");
         if (kind == "picture") return {Target{TargetType::Picture, 0}, {}};
         if (kind == "background") return {Target{TargetType::Background, 0}, {}};
+        if (kind == "outside") return {Target{TargetType::Outside, 0}, {}};
     }
     return {std::nullopt, "unknown target '" + std::string(kind) + "'"};
 }

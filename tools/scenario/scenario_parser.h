@@ -9,7 +9,17 @@
 
 namespace aerlith::scenario {
 
-enum class TargetType { Key, Conversion, Function, Box, Entry, Label, Picture, Background };
+enum class TargetType {
+    Key,
+    Conversion,
+    Function,
+    Box,
+    Entry,
+    Label,
+    Picture,
+    Background,
+    Outside,  ///< `hover outside`: no widget, the pointer leaves the main window
+};
 
 /// A thing a command acts on: `key C`, `conv J`, `func I`, `box N`, `label N`, `entry`, ...
 struct Target {
@@ -66,7 +76,8 @@ struct ParsedLine {
 
 ParsedLine ParseLine(std::string_view line);
 
-/// A whole text naming one target, views included ("key =", "conv 3", "label 7", "picture");
+/// A whole text naming one target, views included ("key =", "conv 3", "label 7", "picture",
+/// "outside");
 /// nullopt for anything else.
 std::optional<Target> ParseTargetName(std::string_view name);
 

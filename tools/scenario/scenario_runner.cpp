@@ -1,6 +1,7 @@
 #include "scenario/scenario_runner.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QTest>
 #include <QTimer>
@@ -203,7 +204,7 @@ void ScenarioRunner::Do(const Alt& alt) {
 
 void ScenarioRunner::Do(const Type& type) {
     if (QWidget* widget = WidgetOf(calcs_, type.target)) {
-        widget->setFocus(Qt::OtherFocusReason);
+        widget->setFocus(Qt::TabFocusReason);
         if (auto* box = qobject_cast<QLineEdit*>(widget)) {
             box->setCursorPosition(static_cast<int>(box->text().size()));
         }
@@ -226,7 +227,11 @@ void ScenarioRunner::Do(const RightClick& click) {
 
 void ScenarioRunner::Do(const Hover& hover) {
     QWidget* widget = WidgetOf(calcs_, hover.target);
-    if (widget == &calcs_) {
+    if (hover.target.type == TargetType::Outside) {
+        // Just off the window's frame, over no window: the platform reports that the pointer
+        // left the window (the offscreen one as a desktop's does), and no move reaches it.
+        QCursor::setPos(calcs_.frameGeometry().topLeft() - QPoint(1, 1));
+    } else if (widget == &calcs_) {
         QTest::mouseMove(&calcs_, BackgroundPoint());
     } else if (widget != nullptr) {
         QTest::mouseMove(widget, widget->rect().center());

@@ -23,6 +23,8 @@ QWidget* WidgetOf(app::Calcs& calcs, const Target& target) {
             return &calcs.Image3();
         case TargetType::Background:
             return &calcs;
+        case TargetType::Outside:
+            return nullptr;
     }
     return nullptr;
 }

@@ -16,7 +16,7 @@ class Calcs;
 namespace aerlith::scenario {
 
 /// The widget `target` stands for; `background` is the window itself. nullptr when the window
-/// has no such member.
+/// has no such member, and for `outside`.
 QWidget* WidgetOf(app::Calcs& calcs, const Target& target);
 
 /// The widget of a contract name: "key =" (by caption), "conv 3", "func 8", "box 0", "label 7",
