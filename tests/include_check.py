@@ -1,13 +1,8 @@
 #!/usr/bin/env python3
-"""Every file includes only headers of its own target and of the targets it links directly, and
-plain C++ targets include no Qt.
-
-  include_check.py MANIFEST ROOT
-
-MANIFEST is the build's list of targets (NAME|SOURCE_DIR|PURE|SOURCES|LINKS per line). A header
-"module/name.h" is looked for under ROOT/src and ROOT/tools; the target whose sources list it
-owns it. Prints each fault and exits 1 when there is any.
-"""
+"""include_check.py MANIFEST ROOT: every file includes only headers of its own target and of the
+targets it links directly, and plain C++ targets include no Qt. MANIFEST lists the build's targets
+(NAME|SOURCE_DIR|PURE|SOURCES|LINKS per line); a header "module/name.h" is looked for under
+ROOT/src and ROOT/tools and belongs to the target whose sources list it."""
 import os
 import re
 import sys

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
+#include <tuple>
 
 #include "app/calcs.h"
 #include "app/endbox.h"
@@ -35,38 +36,26 @@ private:
     }
 
 private slots:
-    void controlsAreNamedByWhatTheyDo_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name");
-        const auto row = [](const char* why, const char* control, const char* name) {
-            QTest::newRow(why) << QString::fromUtf8(control) << QString::fromUtf8(name);
-        };
-        row("digit key", "key 7", "7");
-        row("'x' is times", "key x", "times");
-        row("'<' is backspace", "key <", "backspace");
-        row("'&' before a symbol", "conv 9", "Km > NM");
-        row("'&' before '-'", "func 2", "Find Wind Dir - Spd");
-        row("entry box", "entry", "Entry");
-        row("picture", "picture", "Flight computer");
-    }
-
     void controlsAreNamedByWhatTheyDo() {
-        QFETCH(QString, control);
-        QFETCH(QString, name);
-        QWidget* widget = Target(control.toStdString());
-        QCOMPARE(Accessible(widget, QAccessible::Name), name);
-        QVERIFY(!Accessible(widget, QAccessible::Description).isEmpty());
-    }
-
-    void valueBoxesAreNamedByTheirFieldNames() {
-        // Each function names the same boxes anew.
+        // Value boxes by the field names of the function pressed last: each names them anew.
         QTest::mouseClick(Target("func 1"), Qt::LeftButton);
         QTest::mouseClick(Target("func 8"), Qt::LeftButton);
-        QCOMPARE(Accessible(calcs_->Text1(0), QAccessible::Name),
-                 QStringLiteral("Temperature in Celsius"));
-        QCOMPARE(Accessible(calcs_->Text1(1), QAccessible::Name),
-                 QStringLiteral("Relative Humidity in Percent"));
-        QVERIFY(!Accessible(calcs_->Text1(1), QAccessible::Description).isEmpty());
+        const std::tuple<const char*, const char*, const char*> rows[] = {
+            {"digit key", "key 7", "7"},
+            {"'x' is times", "key x", "times"},
+            {"'<' is backspace", "key <", "backspace"},
+            {"'&' before a symbol", "conv 9", "Km > NM"},
+            {"'&' before '-'", "func 2", "Find Wind Dir - Spd"},
+            {"entry box", "entry", "Entry"},
+            {"picture", "picture", "Flight computer"},
+            {"value box", "box 0", "Temperature in Celsius"},
+            {"second value box", "box 1", "Relative Humidity in Percent"},
+        };
+        for (const auto& [why, control, name] : rows) {
+            QWidget* widget = Target(control);
+            QCOMPARE(Accessible(widget, QAccessible::Name), QString::fromUtf8(name));
+            QVERIFY2(!Accessible(widget, QAccessible::Description).isEmpty(), why);
+        }
     }
 
     void theMessageBoxAndTheThankYouWindowAreNamed() {

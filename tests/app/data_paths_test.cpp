@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtGlobal>
-#include <ostream>
+#include <tuple>
 
 namespace {
 
@@ -25,39 +25,27 @@ void Touch(const QString& path) {
 
 std::string Clean(const QString& path) { return QDir::cleanPath(path).toStdString(); }
 
-struct LayoutCase {
-    const char* name;
-    bool aerodromeFileBeside;
-    bool picturesBeside;
-    bool installedFolder;
-    bool expectInstalled;
-};
-
-void PrintTo(const LayoutCase& layout, std::ostream* out) { *out << layout.name; }
-
-class DataDirectoryTest : public testing::TestWithParam<LayoutCase> {};
-
-TEST_P(DataDirectoryTest, ChoosesTheFolderThatHoldsTheData) {
-    const LayoutCase& layout = GetParam();
-    QTemporaryDir prefix;
-    const QString bin = prefix.filePath(QStringLiteral(AERLITH_TEST_BINDIR));
-    const QString installed = prefix.filePath(QStringLiteral(AERLITH_TEST_DATADIR));
-    ASSERT_TRUE(QDir().mkpath(bin));
-    if (layout.aerodromeFileBeside) Touch(bin + QStringLiteral("/vdats.tst"));
-    if (layout.picturesBeside) Touch(bin + QStringLiteral("/e6b1.jpg"));
-    if (layout.installedFolder) Touch(installed + QStringLiteral("/vdats.tst"));
-    EXPECT_EQ(Clean(DataDirectoryFor(bin)), Clean(layout.expectInstalled ? installed : bin));
+TEST(DataDirectoryFor, ChoosesTheFolderThatHoldsTheData) {
+    // Name, aerodrome file beside the executable, pictures beside it, installed aerodrome file,
+    // the installed folder chosen.
+    const std::tuple<const char*, bool, bool, bool, bool> rows[] = {
+        {"build tree wins over an install beside it", true, true, true, false},
+        {"build tree alone", true, true, false, false},
+        {"installed found relative to the executable", false, false, true, true},
+        {"pictures alone do not make a data folder", false, true, true, true},
+        {"nothing anywhere keeps the executable's folder", false, false, false, false},
+    };
+    for (const auto& [name, aerodromesBeside, picturesBeside, installedFile, installed] : rows) {
+        QTemporaryDir prefix;
+        const QString bin = prefix.filePath(QStringLiteral(AERLITH_TEST_BINDIR));
+        const QString data = prefix.filePath(QStringLiteral(AERLITH_TEST_DATADIR));
+        ASSERT_TRUE(QDir().mkpath(bin));
+        if (aerodromesBeside) Touch(bin + QStringLiteral("/vdats.tst"));
+        if (picturesBeside) Touch(bin + QStringLiteral("/e6b1.jpg"));
+        if (installedFile) Touch(data + QStringLiteral("/vdats.tst"));
+        EXPECT_EQ(Clean(DataDirectoryFor(bin)), Clean(installed ? data : bin)) << name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, DataDirectoryTest,
-    testing::Values(LayoutCase{"BuildTreeWinsOverAnInstallBesideIt", true, true, true, false},
-                    LayoutCase{"BuildTreeAlone", true, true, false, false},
-                    LayoutCase{"InstalledFoundRelativeToTheExecutable", false, false, true, true},
-                    LayoutCase{"PicturesAloneDoNotMakeADataFolder", false, true, true, true},
-                    LayoutCase{"NothingAnywhereKeepsTheExecutablesFolder", false, false, false,
-                               false}),
-    [](const testing::TestParamInfo<LayoutCase>& row) { return std::string(row.param.name); });
 
 // The user's data folder comes from XDG_DATA_HOME on Linux and other freedesktop systems. The
 // user's own file read when it exists, and nothing made: tests/install/user_aerodrome_file.cmake.

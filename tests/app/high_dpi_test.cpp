@@ -11,7 +11,6 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 
 #include "app/calcs.h"
 #include "app/endbox.h"
@@ -25,6 +24,15 @@
 namespace ui = aerlith::ui;
 
 namespace {
+
+const QString kQuestion = QStringLiteral("Do you want this one?      ");
+
+double Scale() { return qEnvironmentVariable("AERLITH_SCALE").toDouble(); }
+
+void Save(QWidget& window, const QString& name) {
+    QString path = qEnvironmentVariable("AERLITH_SCREENSHOT");
+    if (!path.isEmpty()) QVERIFY(window.grab().save(path.replace("main-window", name), "PNG"));
+}
 
 // Empty when `button` shows its caption unclipped: the text without its "&" (the hover mark's
 // underline adds no width) plus the style's frame and margin on both sides, and a line's height.
@@ -40,43 +48,39 @@ QString Clipped(const QPushButton& button) {
     return QStringLiteral("\"%1\" needs %2 px; ").arg(text).arg(needed);
 }
 
-// Relative luminance and contrast ratio as WCAG 2.2 defines them.
-double Luminance(QRgb rgb) {
-    const auto linear = [](int component) {
-        const double c = component / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
-}
-
+// The contrast ratio of two colours by WCAG 2.2's relative luminance.
 double Contrast(QRgb one, QRgb other) {
-    const double first = Luminance(one);
-    const double second = Luminance(other);
+    const auto luminance = [](QRgb rgb) {
+        const auto linear = [](int component) {
+            const double c = component / 255.0;
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) +
+               0.0722 * linear(qBlue(rgb));
+    };
+    const double first = luminance(one);
+    const double second = luminance(other);
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-// What changes between a control's picture without and with the focus, in device pixels.
-struct Ring {
-    int thickness = 0;  ///< of the closed band the changed pixels make
-    qsizetype changed = 0;
-    double minContrast = 0;  ///< over the changed pixels, between their two colours
-};
-
-Ring Measure(const QImage& without, const QImage& with) {
+// Empty when the ring of `control`, which has the focus, is thick and clear enough, else what was
+// measured. The pixels (device pixels, background included) that change when it loses the focus
+// must form a closed band 2 device pixels per 100 % thick inside where the middle row and column
+// first change, be at least as many as such a band along the control's very edge, and each
+// contrast 3:1.
+QString RingFault(QWidget& control) {
+    const auto picture = [&control] {
+        QWidget* window = control.window();
+        return window->grab(QRect(control.mapTo(window, QPoint()), control.size()))
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage with = picture();
+    control.clearFocus();
+    const QImage without = picture();
     const int w = with.width();
     const int h = with.height();
     const auto changed = [&](int x, int y) { return without.pixel(x, y) != with.pixel(x, y); };
-    Ring ring{0, 0, 21};  // 21:1 is the highest contrast there is
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (!changed(x, y)) continue;
-            ++ring.changed;
-            ring.minContrast =
-                std::min(ring.minContrast, Contrast(without.pixel(x, y), with.pixel(x, y)));
-        }
-    }
-    // The band's outer edge is where the middle row and column first change; it is as thick as
-    // the number of nested rectangles inside that edge whose every pixel changed.
     int left = 0;
     int top = 0;
     int right = w - 1;
@@ -85,24 +89,28 @@ Ring Measure(const QImage& without, const QImage& with) {
     while (right > w / 2 && !changed(right, h / 2)) --right;
     while (top < h / 2 && !changed(w / 2, top)) ++top;
     while (bottom > h / 2 && !changed(w / 2, bottom)) --bottom;
-    for (; left < right && top < bottom; ++left, ++top, --right, --bottom) {
-        for (int x = left; x <= right; ++x) {
-            if (!changed(x, top) || !changed(x, bottom)) return ring;
+    // As thick as the depth inside that edge of the outermost pixel that did not change.
+    int thickness = (std::min(right - left, bottom - top) + 1) / 2;
+    qsizetype count = 0;
+    double contrast = 21;  // the highest there is
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const int depth = std::min({x - left, y - top, right - x, bottom - y});
+            if (changed(x, y)) {
+                ++count;
+                contrast = std::min(contrast, Contrast(without.pixel(x, y), with.pixel(x, y)));
+            } else if (depth >= 0) {
+                thickness = std::min(thickness, depth);
+            }
         }
-        for (int y = top; y <= bottom; ++y) {
-            if (!changed(left, y) || !changed(right, y)) return ring;
-        }
-        ++ring.thickness;
     }
-    return ring;
-}
-
-// The control as its window shows it, background included, in device pixels.
-QImage Picture(QWidget& control) {
-    QWidget* window = control.window();
-    return window->grab(QRect(control.mapTo(window, QPoint()), control.size()))
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
+    const auto band = std::lround(2 * Scale());
+    const qsizetype needed = w * h - (w - 2 * band) * (h - 2 * band);
+    const QString measured = QString::asprintf(
+        "ring %d px (%ld needed), %lld pixels changed (%lld needed), contrast %.2f or more",
+        thickness, band, qint64{count}, qint64{needed}, contrast);
+    qInfo("%s: %s", QTest::currentDataTag(), qPrintable(measured));
+    return thickness >= band && count >= needed && contrast >= 3 ? QString() : measured;
 }
 
 }  // namespace
@@ -110,38 +118,13 @@ QImage Picture(QWidget& control) {
 class HighDpiTest : public aerlith::test::WindowTest {
     Q_OBJECT
 
-private:
-    static void Save(QWidget& window, const QString& name) {
-        QString path = qEnvironmentVariable("AERLITH_SCREENSHOT");
-        if (!path.isEmpty()) QVERIFY(window.grab().save(path.replace("main-window", name), "PNG"));
-    }
-
-    // Empty when the ring of `control`, which has the focus, is thick and clear enough: a band
-    // 2 device pixels per 100 % thick that changes at least as many pixels as such a band along
-    // the control's very edge, every changed pixel contrasting 3:1. Else what was measured.
-    static QString RingFault(QWidget& control) {
-        const auto band = std::lround(2 * qEnvironmentVariable("AERLITH_SCALE").toDouble());
-        const QImage with = Picture(control);
-        control.clearFocus();
-        const Ring ring = Measure(Picture(control), with);
-        const qsizetype needed =
-            with.width() * with.height() - (with.width() - 2 * band) * (with.height() - 2 * band);
-        const QString measured = QString::asprintf(
-            "ring %d px (%ld needed), %lld pixels changed (%lld needed), contrast %.2f or more",
-            ring.thickness, band, qint64{ring.changed}, qint64{needed}, ring.minContrast);
-        qInfo("%s: %s", QTest::currentDataTag(), qPrintable(measured));
-        if (ring.thickness >= band && ring.changed >= needed && ring.minContrast >= 3) return {};
-        return measured;
-    }
-
 private slots:
     void everyControlSitsWhereItsTwipsPutIt() {
         // Device pixels per twip, whether the scaling reaches the program as Qt's device pixel
         // ratio or as a larger logical dpi; at 96 dots per inch (100 %) a twip is 1/15 pixel.
         const double ratio = calcs_->devicePixelRatioF();
         const double perTwip = ratio / ui::TwipsPerPixelX();
-        QVERIFY(std::fabs(perTwip * 15.0 - qEnvironmentVariable("AERLITH_SCALE").toDouble()) <
-                1e-9);
+        QVERIFY(std::fabs(perTwip * 15.0 - Scale()) < 1e-9);
         // Rounding an edge to a whole pixel moves it by at most half a pixel.
         const auto near = [&](int pixels, double twips) {
             return std::fabs(pixels * ratio - twips * perTwip) <= ratio;
@@ -184,49 +167,36 @@ private slots:
                 clipped += Clipped(*dynamic_cast<ui::Cibox&>(box).ButtonPlus1(i));
             }
         });
-        ui::ShowInfoBox(QStringLiteral("Do you want this one?      "), QStringLiteral("Title"));
+        ui::ShowInfoBox(kQuestion, QStringLiteral("Title"));
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
     }
 
+    // Controls by their scenario names; "ok" is OK of the message box, which has the focus.
     void theFocusRingIsThickAndClear_data() {
         QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("shot");
-        // Target by its scenario name ("ok": OK of the message box), and the screenshot's name.
-        for (const auto& [row, target, shot] : {
-                 std::tuple{"keypad key", "key 7", "focus-key"},
-                 std::tuple{"conversion", "conv 3", "focus-conversion"},
-                 std::tuple{"function", "func 3", "focus-function"},
-                 std::tuple{"value box with text", "box 0", ""},
-                 std::tuple{"entry box", "entry", ""},
-                 std::tuple{"OK of the message box", "ok", "focus-ok"},
-             }) {
-            QTest::newRow(row) << QString::fromLatin1(target) << QString::fromLatin1(shot);
+        for (const char* target : {"key 7", "conv 3", "func 3", "box 0", "entry", "ok"}) {
+            QTest::newRow(target) << QString::fromLatin1(target);
         }
     }
 
     void theFocusRingIsThickAndClear() {
         QFETCH(QString, target);
-        QFETCH(QString, shot);
         QString fault;
-        if (target == QLatin1String("ok")) {
-            Answer([&](ui::Form& box) {
-                ui::CheckButton& ok = *dynamic_cast<ui::Cibox&>(box).ButtonPlus1(0);
-                QVERIFY(ok.hasFocus());
-                if (!shot.isEmpty()) Save(box, shot);
-                fault = RingFault(ok);
-            });
-            ui::ShowInfoBox(QStringLiteral("Do you want this one?      "), QStringLiteral("Title"));
-        } else {
-            if (target.startsWith(QLatin1String("box"))) {
-                // A function shows the box and gives it the focus.
-                QTest::mouseClick(Target("func 5"), Qt::LeftButton);
-                QTest::keyClicks(Target(target.toStdString()), QStringLiteral("29.92"));
-            }
-            QWidget& control = *Target(target.toStdString());
+        const auto measure = [&](QWidget& control) {
             control.setFocus(Qt::TabFocusReason);
             QVERIFY(control.hasFocus());
-            if (!shot.isEmpty()) Save(*calcs_, shot);
+            Save(*control.window(), "focus-" + target.section(' ', 0, 0));
             fault = RingFault(control);
+        };
+        if (target == QLatin1String("ok")) {
+            Answer([&](ui::Form& box) { measure(*dynamic_cast<ui::Cibox&>(box).ButtonPlus1(0)); });
+            ui::ShowInfoBox(kQuestion, QStringLiteral("Title"));
+        } else {
+            if (target == QLatin1String("box 0")) {
+                QTest::mouseClick(Target("func 5"), Qt::LeftButton);
+                QTest::keyClicks(Target("box 0"), QStringLiteral("29.92"));
+            }
+            measure(*Target(target.toStdString()));
         }
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }

@@ -2,15 +2,13 @@
 # The program writes no file anywhere: run a scenario under strace and fail on any file opened
 # for writing, created, removed or renamed. Usage: writes_nothing.sh SCENARIO_RUNNER SCRIPT
 set -euo pipefail
-runner=$1
-script=$2
+runner=$1 script=$2
 command -v strace >/dev/null || { echo "strace is not installed"; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A desktop session always has a private runtime folder; without one Qt would make /tmp/runtime-USER.
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$work/runtime" && export XDG_RUNTIME_DIR="$work/runtime"
 
 strace -f -qq -e trace=%file,%desc -o "$work/trace" "$runner" "$script" >"$work/out"
 # Writes to the terminal, pipes and /dev/null are not files.

@@ -39,12 +39,6 @@ TEST(CheckExpression, FirstCharacterAndPairs) {
         EXPECT_EQ(CheckExpression(text).refused, refused) << name;
         EXPECT_EQ(CheckExpression(text).newEntryText, newEntryText) << name;
     }
-    // Every pair of the invalid-pair table, between two digits.
-    for (const char* pair :
-         {"++", "+x", "+/", "-+", "-x", "-/", "/+", "/x", "//", "x+", "xx", "x/",
-          "(x", "(+", "(/", "-)", "x)", "/)", "+)", ")(", ".(", "..", "()", ")."}) {
-        EXPECT_EQ(CheckExpression(std::string("1") + pair + "1").newEntryText, kPairMessage + pair);
-    }
 }
 
 TEST(DropLastChars, RemovesWholeCharactersFromTheEnd) {

@@ -29,10 +29,15 @@ inline bool InNumber(const std::string& t, long p) {
     return (c >= '0' && c <= '9') || c == ',' || c == '.' || c == 'E' || IsExponentSign(t, p);
 }
 
+/// The characters from position `first` (1-based) on, `count` of them or all.
+inline std::string Mid(const std::string& t, long first, long count = -1) {
+    if (first > static_cast<long>(t.size())) return "";
+    return t.substr(static_cast<std::size_t>(first - 1),
+                    count < 0 ? std::string::npos : static_cast<std::size_t>(count));
+}
+
 inline std::optional<double> Convert(const std::string& t, long first, long last) {
-    if (first > last) return ConvertNumber("");
-    return ConvertNumber(
-        t.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)));
+    return ConvertNumber(first > last ? "" : Mid(t, first, last - first + 1));
 }
 
 inline std::optional<double> ReadOperand(const std::string& t, long pos, bool leftward) {
@@ -59,8 +64,7 @@ inline bool Splice(std::string& t, long pos, double r) {
     long m = pos + 1;
     if (Code(t, m) == '-') ++m;
     while (InNumber(t, m)) ++m;
-    t = t.substr(0, static_cast<std::size_t>(k)) + *written +
-        (m <= static_cast<long>(t.size()) ? t.substr(static_cast<std::size_t>(m - 1)) : "");
+    t = Mid(t, 1, k) + *written + Mid(t, m);
     return true;
 }
 
@@ -72,20 +76,17 @@ inline long Find(const std::string& t, char op, long from) {
 }
 
 inline std::optional<double> Apply(char op, double a, double b) {
-    if (op == '\\') {
-        const auto ia = ToInt32(a);
-        const auto ib = ToInt32(b);
-        if (!ia || !ib || *ib == 0) return std::nullopt;
-        return static_cast<double>(std::int64_t{*ia} / std::int64_t{*ib});
-    }
+    const auto ia = ToInt32(a);
+    const auto ib = ToInt32(b);
+    if (op == '\\' && (!ia || !ib || *ib == 0)) return std::nullopt;
     if (op == '/' && b == 0) return std::nullopt;
-    const double r = op == '^'   ? std::pow(a, b)
+    const double r = op == '\\'  ? static_cast<double>(std::int64_t{*ia} / std::int64_t{*ib})
+                     : op == '^' ? std::pow(a, b)
                      : op == '/' ? a / b
                      : op == 'x' ? a * b
                      : op == '-' ? a - b
                                  : a + b;
-    if (!std::isfinite(r)) return std::nullopt;
-    return r;
+    return std::isfinite(r) ? std::optional<double>(r) : std::nullopt;
 }
 
 inline bool Resolve(std::string& t, char op) {
@@ -121,16 +122,11 @@ inline std::optional<double> EvaluateText(std::string t) {
             if (Code(t, i) == ')') --depth;
         } while (i < static_cast<long>(t.size()) && depth != 0);
         if (depth != 0) return std::nullopt;
-        const auto inner = EvaluateText(
-            t.substr(static_cast<std::size_t>(p), static_cast<std::size_t>(i - p - 1)));
-        if (!inner) return std::nullopt;
-        const auto written = FormatGeneral(*inner);
+        const auto inner = EvaluateText(Mid(t, p + 1, i - p - 1));
+        const auto written = inner ? FormatGeneral(*inner) : std::nullopt;
         if (!written) return std::nullopt;
-        std::string value = *written;
-        if (JoinsBefore(Code(t, p - 1))) value = "x" + value;
-        if (JoinsAfter(Code(t, i + 1))) value += "x";
-        t = t.substr(0, static_cast<std::size_t>(p - 1)) + value +
-            t.substr(static_cast<std::size_t>(i));
+        t = Mid(t, 1, p - 1) + (JoinsBefore(Code(t, p - 1)) ? "x" : "") + *written +
+            (JoinsAfter(Code(t, i + 1)) ? "x" : "") + Mid(t, i + 1);
     }
     for (const char op : {'^', '/', '\\', 'x', '-', '+'}) {
         if (!Resolve(t, op)) return std::nullopt;

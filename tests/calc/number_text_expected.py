@@ -1,9 +1,6 @@
 #!/usr/bin/env python3
 """Expected texts of the writers in number_text_test.cpp, worked out with Python's own correctly
-rounded formatting and its decimal module, independently of the C++ code.
-
-Run: python3 tests/calc/number_text_expected.py  (prints the table rows)
-"""
+rounded formatting and its decimal module. Run: python3 tests/calc/number_text_expected.py"""
 from decimal import Decimal, ROUND_HALF_UP
 import struct
 

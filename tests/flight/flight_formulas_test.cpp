@@ -10,17 +10,15 @@
 namespace aerlith {
 namespace {
 
-// Expected lines from tests/flight/formulas_reference.py.
+// Expected lines from tests/flight/formulas_reference.py. The plain cases of each function are in
+// the scenario function_completions.
 const std::string kRefusal = "Oops. - Error (out of Range, division by zero or typo.)  ";
 
 TEST(CompleteFlightFunction, WritesTheResultLineOrTheRefusal) {
     // Name, mode letter, value boxes, new entry text (nullopt: not a flight function).
     const std::tuple<const char*, char, ValueBoxTexts, std::optional<std::string>> rows[] = {
-        {"pressure altitude", 'e', {"29.42"}, "The Pressure Altitude is 500 feet."},
-        {"refused setting reads 0.001", 'e', {"41"}, "The Pressure Altitude is 29919 feet."},
         {"result beyond 32 bits", 'e', {"-5000000"}, "The Pressure Altitude is 5000029920 feet."},
         {"pressure altitude overflow", 'e', {"-1E306"}, kRefusal},
-        {"true airspeed", 'a', {"6500", "120"}, "The True Airspeed is 135.6"},
         {"altitude half to even, down", 'a', {"1234.5", "150"}, "The True Airspeed is 153.702"},
         {"altitude half to even, up", 'a', {"1235.5", "150"}, "The True Airspeed is 153.708"},
         {"refused altitude", 'a', {"", "100"}, "The True Airspeed is 100"},
@@ -31,26 +29,19 @@ TEST(CompleteFlightFunction, WritesTheResultLineOrTheRefusal) {
         {"temperature in single", 's', {"-38.88", "26.62"}, "The Density Altitude is -3622"},
         {"temperature beyond single", 's', {"-1E39", "25"}, kRefusal},
         {"temperature rounds to infinity", 's', {"-3.4028235677973366E38", "25"}, kRefusal},
-        {"dewpoint", 'o', {"20", "50"}, "The Dewpoint is 9.3"},
         {"zero humidity", 'o', {"0", "0"}, kRefusal},
         {"dewpoint factor rounds to one", 'o', {"-1E10", "100"}, kRefusal},
-        {"crosswind", 'w', {"20", "30"}, " Crosswind component is 10 Headwind component is 17"},
         {"huge crosswind",
          'w',
          {"-1E308", "30"},
          " Crosswind component is -5E+307 Headwind component is -8.66025403784439E+307"},
-        {"headwind", '-', {"90", "100", "90", "90"}, "Wind is 90 at 10"},
-        {"tailwind", '-', {"90", "100", "90", "110"}, "Wind is 270 at 10"},
-        {"wind across north", '-', {"360", "100", "10", "100"}, "Wind is 95 at 17"},
         {"quartering wind", '-', {"45", "120", "40", "105"}, "Wind is 9 at 18"},
         {"wind from north as a full turn", '-', {"360", "100", "360", "90"}, "Wind is 360 at 10"},
         {"wind direction wraps below zero", '-', {"1", "100", "0", "90"}, "Wind is 351 at 10"},
         {"one and a half rounds to two", '-', {"90", "100", "90", "98.5"}, "Wind is 90 at 2"},
         {"a half rounds to calm", '-', {"90", "100", "90", "99.5"}, kRefusal},
         {"wind square overflows", '-', {"90", "100", "90", "-1E200"}, kRefusal},
-        {"wind from the left", 'd', {"90", "100", "360", "20"}, " Heading is 78 at 98"},
         {"wind from the right", 'd', {"10", "100", "90", "30"}, " Heading is 27 at 90"},
-        {"headwind above airspeed", 'd', {"90", "100", "90", "150"}, kRefusal},
         {"cross component above airspeed", 'd', {"90", "100", "180", "150"}, kRefusal},
         {"cross component equals airspeed", 'd', {"90", "100", "180", "100"}, kRefusal},
         {"zero airspeed", 'd', {"90", "0", "360", "20"}, kRefusal},

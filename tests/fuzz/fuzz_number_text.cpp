@@ -23,10 +23,8 @@ void Require(bool condition) {
 }
 
 std::string WithoutGrouping(std::string_view text) {
-    std::string plain;
-    for (char c : text) {
-        if (c != ',') plain += c;
-    }
+    std::string plain(text);
+    std::erase(plain, ',');
     return plain;
 }
 

@@ -21,20 +21,12 @@ void Require(bool condition) {
 }
 
 int LastIndexOf(TargetType type) {
-    switch (type) {
-        case TargetType::Key:
-            return aerlith::kKeyCount - 1;
-        case TargetType::Conversion:
-            return aerlith::kConversionCount - 1;
-        case TargetType::Function:
-            return aerlith::kFunctionCount - 1;
-        case TargetType::Box:
-            return aerlith::kValueBoxCount - 1;
-        case TargetType::Label:
-            return 2 * aerlith::kValueBoxCount - 1;
-        default:
-            return 0;
-    }
+    using aerlith::kValueBoxCount;
+    if (type == TargetType::Key) return aerlith::kKeyCount - 1;
+    if (type == TargetType::Conversion) return aerlith::kConversionCount - 1;
+    if (type == TargetType::Function) return aerlith::kFunctionCount - 1;
+    if (type == TargetType::Box) return kValueBoxCount - 1;
+    return type == TargetType::Label ? 2 * kValueBoxCount - 1 : 0;
 }
 
 bool IsButton(const Target& target) {
@@ -42,77 +34,55 @@ bool IsButton(const Target& target) {
            target.type == TargetType::Function;
 }
 
-void CheckTarget(const Target& target) {
-    Require(target.index >= 0 && target.index <= LastIndexOf(target.type));
+bool InRange(const Target& target) {
+    return target.index >= 0 && target.index <= LastIndexOf(target.type);
 }
 
 std::string Spelled(const std::vector<Keystroke>& keys) {
     std::string text;
     for (const Keystroke& key : keys) {
-        if (const char* character = std::get_if<char>(&key)) {
-            text += *character;
-            continue;
-        }
-        switch (std::get<NamedKey>(key)) {
-            case NamedKey::Enter:
-                text += "{Enter}";
-                break;
-            case NamedKey::Esc:
-                text += "{Esc}";
-                break;
-            case NamedKey::Backspace:
-                text += "{Backspace}";
-                break;
-        }
+        const auto* character = std::get_if<char>(&key);
+        const auto named = character ? NamedKey{} : std::get<NamedKey>(key);
+        text += character                  ? std::string(1, *character)
+                : named == NamedKey::Enter ? "{Enter}"
+                : named == NamedKey::Esc   ? "{Esc}"
+                                           : "{Backspace}";
     }
     return text;
-}
-
-void CheckKeystrokes(std::string_view text) {
-    const std::vector<Keystroke> keys = ParseKeystrokes(text);
-    Require(keys.size() <= text.size());
-    Require(Spelled(keys) == text);
 }
 
 void CheckCommand(const Command& command) {
     // Only buttons are pressed or right-clicked; value boxes and the entry box are typed into.
     if (const auto* press = std::get_if<Press>(&command)) {
-        Require(IsButton(press->target));
-        CheckTarget(press->target);
+        Require(IsButton(press->target) && InRange(press->target));
     } else if (const auto* click = std::get_if<RightClick>(&command)) {
-        Require(IsButton(click->target));
-        CheckTarget(click->target);
+        Require(IsButton(click->target) && InRange(click->target));
     } else if (const auto* type = std::get_if<Type>(&command)) {
-        Require(IsButton(type->target) || type->target.type == TargetType::Box ||
-                type->target.type == TargetType::Entry);
-        CheckTarget(type->target);
+        const TargetType into = type->target.type;
+        Require((IsButton(type->target) || into == TargetType::Box || into == TargetType::Entry) &&
+                InRange(type->target));
     } else if (const auto* hover = std::get_if<Hover>(&command)) {
-        CheckTarget(hover->target);
+        Require(InRange(hover->target));
     } else if (const auto* alt = std::get_if<Alt>(&command)) {
         Require(alt->letter != ' ');
     } else if (const auto* shot = std::get_if<Shot>(&command)) {
         Require(!shot->file.empty());
     } else if (const auto* show = std::get_if<Show>(&command)) {
-        Require(show->box >= 0 && show->box <= LastIndexOf(TargetType::Box));
-        const bool geometry = show->what == ShowWhat::Geometry;
-        Require(geometry != show->name.empty());
-        Require(show->name.find(' ') == std::string::npos);
+        Require(show->box >= 0 && show->box <= LastIndexOf(TargetType::Box) &&
+                (show->what == ShowWhat::Geometry) != show->name.empty() &&
+                show->name.find(' ') == std::string::npos);
     }
 }
 
 void CheckLine(std::string_view line) {
     const ParsedLine parsed = ParseLine(line);
-    Require(!(parsed.command.has_value() && !parsed.error.empty()));
     // An error message stays one line, so that the runner's report of it does too.
     Require(parsed.error.find('\n') == std::string::npos);
-
     std::string_view trimmed = line;
     if (!trimmed.empty() && trimmed.back() == '\r') trimmed.remove_suffix(1);
     const std::size_t first = trimmed.find_first_not_of(" \t");
-    const bool skipped = first == std::string_view::npos || trimmed[first] == '#';
-    if (skipped) {
-        Require(!parsed.command && parsed.error.empty());
-        return;
+    if (first == std::string_view::npos || trimmed[first] == '#') {
+        return Require(!parsed.command && parsed.error.empty());
     }
     Require(parsed.command.has_value() != !parsed.error.empty());
     if (parsed.command) CheckCommand(*parsed.command);
@@ -122,7 +92,8 @@ void CheckLine(std::string_view line) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    CheckKeystrokes(input);
+    const std::vector<Keystroke> keys = ParseKeystrokes(input);
+    Require(keys.size() <= input.size() && Spelled(keys) == input);
     // The runner reads its script by lines: no line it parses holds a line feed.
     std::size_t start = 0;
     while (start <= input.size()) {

@@ -2,19 +2,12 @@
 # Checks an installed calculator: the desktop files and icons are in place, the installed
 # scenario runner passes every scenario over the installed data, and the installed program
 # itself opens its pictures from the installed data folder.
-#
 #   check_install.sh [--validate] PREFIX SCENARIO_FOLDER TEST_DATA_FOLDER
-#
-# --validate also runs desktop-file-validate and appstreamcli on the desktop entry and the
-# metainfo. SCENARIO_FOLDER holds NAME.scenario, NAME.expected and optionally NAME.data (the
-# test aerodrome file to use instead of the installed one, from TEST_DATA_FOLDER; empty: none).
+# --validate also runs desktop-file-validate and appstreamcli. SCENARIO_FOLDER holds
+# NAME.scenario, NAME.expected and optionally NAME.data (as for the scenario tests).
 set -euo pipefail
-
 validate=false
-if [ "${1:-}" = "--validate" ]; then
-    validate=true
-    shift
-fi
+[ "${1:-}" = "--validate" ] && validate=true && shift
 [ $# -eq 3 ] || { echo "usage: $0 [--validate] PREFIX SCENARIO_FOLDER TEST_DATA_FOLDER" >&2; exit 2; }
 prefix=$(cd "$1" && pwd)
 scenarios=$(cd "$2" && pwd)
@@ -28,9 +21,8 @@ fail() {
 
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
-for file in "$desktop" "$metainfo" "$prefix/bin/aerlith-calc" "$prefix/bin/vdats-tool" \
-        "$prefix/share/aerlith/vdats.tst" "$prefix/share/aerlith/e6b1.jpg" \
-        "$prefix/share/aerlith/e6b2.jpg" "$prefix/share/aerlith/e6e.jpg"; do
+for file in "$desktop" "$metainfo" "$prefix"/bin/{aerlith-calc,vdats-tool} \
+        "$prefix"/share/aerlith/{vdats.tst,e6b1.jpg,e6b2.jpg,e6e.jpg}; do
     [ -f "$file" ] || fail "missing $file"
 done
 for size in 16 32 48 64 128 256; do
@@ -50,11 +42,10 @@ fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# A user's own aerodrome file would change the answers; an empty data home has none.
-export XDG_DATA_HOME=$work/data-home
+# A user's own aerodrome file would change the answers; an empty data home has none. The
+# installed runner finds its own screen file.
+export XDG_DATA_HOME=$work/data-home XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime
-# The installed runner finds its own screen file.
 unset QT_QPA_PLATFORM
 
 passed=0
@@ -81,8 +72,7 @@ echo "$passed scenarios passed with the installed runner"
 
 # The scenarios above bring their own aerodrome files; this one reads the installed file.
 printf 'press func 3\ntype box 0 CYOW{Enter}CYUL=\nshow entry\n' >"$work/installed.scenario"
-(cd "$work" && "$prefix/bin/aerlith-scenario" installed.scenario) >"$work/installed.actual" 2>&1 ||
-    true
+(cd "$work" && "$prefix/bin/aerlith-scenario" installed.scenario) >"$work/installed.actual" 2>&1 || true
 grep -q "CYOW  to CYUL     Dist = " "$work/installed.actual" ||
     fail "the installed aerodrome file was not read: $(cat "$work/installed.actual")"
 

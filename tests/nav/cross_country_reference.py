@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
-"""Independent reference for cross_country_test.cpp: the spherical formulas from their written
-form, singles rounded through float32, one-decimal texts with halves away from zero on the 15-digit
-text, arc sine and cosine exact at the ends. Run: python3 tests/nav/cross_country_reference.py
-"""
+"""Independent reference for cross_country_test.cpp and the cross-country scenarios: the spherical
+formulas from their written form, singles rounded through float32, one-decimal texts with halves
+away from zero on the 15-digit text, arc sine and cosine exact at the ends."""
 import math
 import struct
 from decimal import Decimal, ROUND_HALF_UP

@@ -39,39 +39,31 @@ TEST(MagneticCourse, BroughtIntoTheCompassRangeAtOneDecimal) {
     EXPECT_FALSE(MagneticCourse(std::nan(""), 0));
 }
 
+// What a scenario does not show: the blanks before a three-letter identifier, an origin that is
+// not there, and two aerodromes at one position. Distance and true course from
+// cross_country_reference.py; magnetic: + 0 W.
 TEST(ComputeCrossCountry, ResultLineOrRefusal) {
-    const std::string error = "Oops. - Error (out of Range, division by zero or typo.)  ";
-    const std::string notFound = "Sorry, that location was not found. - End of Database";
-    const std::string wrongLength =
-        "Please enter the airport as a 3 or 4 character identifier. (Use the 'Lookup Button' for "
-        "the airport ID.)";
-    const std::string file = TestFile({Ottawa(), Montreal(), Seattle(), Named("TWIN FIELD", "XTWN"),
-                                       At("YAA", 45, 120), At("YBB", 45, 121)});
-    // Distances and true courses from cross_country_reference.py; magnetic: 83.2 + 13 W, + 14 W.
-    const std::tuple<const char*, const char*, const char*, std::string, bool> cases[] = {
-        {"Ottawa to Montreal", "CYOW", "CYUL",
-         "   CYOW  to CYUL     Dist = 81.7/94.1 (NM/SM)  Initial True Crs = 83.2    "
-         "Magnetic Crs = 96.2 /97.2",
-         false},
+    const std::string file =
+        TestFile({Ottawa(), Named("TWIN FIELD", "XTWN"), At("YAA", 45, 120), At("YBB", 45, 121)});
+    const std::tuple<const char*, const char*, const char*, std::string> cases[] = {
         {"three-letter identifiers keep their blanks", "YAA", "YBB",
          "    YAA  to  YBB     Dist = 42.4/48.8 (NM/SM)  Initial True Crs = 270.4    "
-         "Magnetic Crs = 270.4 /270.4",
-         false},
-        {"destination of five characters", "CYOW", "CYULX", wrongLength, true},
-        {"origin not found", "CYVR", "CYUL", notFound, false},
-        {"destination not found", "CYOW", "CYVR", notFound, false},
-        {"two queries for one record", "CYOW", "yow", error, false},
-        {"two aerodromes at one position", "CYOW", "XTWN", error, false},
+         "Magnetic Crs = 270.4 /270.4"},
+        {"origin not found", "CYVR", "CYOW",
+         "Sorry, that location was not found. - End of Database"},
+        {"two aerodromes at one position", "CYOW", "XTWN",
+         "Oops. - Error (out of Range, division by zero or typo.)  "},
     };
-    for (const auto& [name, origin, dest, entry, disableEquals] : cases) {
+    for (const auto& [name, origin, dest, entry] : cases) {
         NavState state;
         const CrossCountryResult result =
             ComputeCrossCountryInBytes(file, origin, dest, state, nullptr);
         EXPECT_EQ(result.entryText, entry) << name;
-        EXPECT_EQ(result.disableEquals, disableEquals) << name;
+        EXPECT_FALSE(result.disableEquals) << name;
     }
 }
 
+// Magnetic: 83.2 + 13 W, + 14 W.
 TEST(ComputeCrossCountry, MissingVariationMarkIsAppendedAndStays) {
     NavState state;
     const std::string noVariation = TestFileWithoutEnd({Ottawa()}) + "MONTREAL CYUL\r\n\r\n99\r\n";

@@ -15,9 +15,9 @@ std::string Outcome(const FoldResult& result) {
 TEST(FoldForAerodromeFile, FoldsWhatTheFileCannotHold) {
     // Name, UTF-8 text, folded text or "refused: " and the problem. The rows of whole blocks list
     // every letter whose canonical decomposition is an ASCII letter and accents, with that letter
-    // in upper case (Python's unicodedata).
+    // in upper case (Python's unicodedata). A plain accented name and a letter with no ASCII
+    // form: vdats_tool_encode_utf8.
     const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"French name", "Montréal", "MONTREAL"},
         {"identifier counted after folding", "ÉCO1", "ECO1"},
         {"Latin-1 Supplement letters with accents",
          "ÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÑÒÓÔÕÖÙÚÛÜÝàáâãäåçèéêëìíîïñòóôõöùúûüýÿ",
@@ -36,8 +36,6 @@ TEST(FoldForAerodromeFile, FoldsWhatTheFileCannotHold) {
         {"double quotes", "\u201c\u201d\u201e", "\"\"\""},
         {"ASCII raised, the punctuation before Z kept", "st. john's (n.l.) 1@",
          "ST. JOHN'S (N.L.) 1@"},
-        {"no ASCII form", "Ðor",
-         "refused: holds \"Ð\" (U+00D0), which has no ASCII form the file can hold"},
         {"past the Basic Multilingual Plane", "\U0001F6E9",
          "refused: holds \"\U0001F6E9\" (U+1F6E9), which has no ASCII form the file can hold"},
         {"after Z", "a_b",

@@ -18,20 +18,18 @@ class WindowTest : public QObject {
 protected:
     /// A key as the keyboard sends it: to the focus widget of the active window.
     static void KeyToFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    /// Moves the pointer onto `widget` (its centre, or `position` in it) as its own window sees
-    /// it, whatever other windows lie under that point of the screen.
+    /// Moves the pointer onto `widget` (its centre, or `position` in it) as its window sees it.
     static void MovePointer(QWidget& widget, QPoint position = {});
     /// The main window's control of a scenario name ("key =", "conv 3", "box 0", "entry").
     QWidget* Target(std::string_view name) const;
-    /// Answers the next modal window: `action` runs on it from inside its wait (a single-shot
-    /// timer), once it is active. A window then still open, or shown with nothing queued, is
-    /// closed by its close box.
+    /// Answers the next modal window: `action` runs on it from inside its wait once it is active;
+    /// a window then still open, or shown with nothing queued, is closed by its close box.
     void Answer(std::function<void(ui::Form& modal)> action);
 
     /// The main window over the build's data folder, shown and active, its picture timer stopped.
     std::unique_ptr<app::Calcs> calcs_;
-    /// Since the test began, in order: what the program asked of the world outside its windows
-    /// ("open ADDRESS", "end"), and the caption of each modal window shown, trimmed.
+    /// Since the test began: "open ADDRESS" and "end" asked of the world outside the windows,
+    /// and the trimmed caption of each modal window shown.
     QStringList calls_;
     QStringList modals_;
 

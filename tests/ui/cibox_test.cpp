@@ -38,24 +38,18 @@ private:
     }
 
 private slots:
-    void aTextOverSeventyCharactersGetsTheLongLayout_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("longLayout");
-        QTest::newRow("70 characters") << kSeventy << false;
-        QTest::newRow("71 characters") << kSeventy + QLatin1Char('e') << true;
-    }
-
     void aTextOverSeventyCharactersGetsTheLongLayout() {
-        QFETCH(QString, text);
-        QFETCH(bool, longLayout);
-        ShowAndAct(text, [longLayout, text](Cibox& box) {
-            QCOMPARE(box.Text(), text);
-            QCOMPARE(box.IsLongLayout(), longLayout);
-            QCOMPARE(box.ButtonPlus1(0)->isVisible(), !longLayout);
-            QCOMPARE(box.ButtonPlus1(1)->isVisible(), !longLayout);
-            QCOMPARE(box.focusWidget() == box.ButtonPlus1(0), !longLayout);
-        });
-        QCOMPARE(modals_.size(), 1);
+        for (const QString& text : {kSeventy, kSeventy + QLatin1Char('e')}) {
+            const bool longLayout = text.size() > 70;
+            ShowAndAct(text, [longLayout, text](Cibox& box) {
+                QCOMPARE(box.Text(), text);
+                QCOMPARE(box.IsLongLayout(), longLayout);
+                QCOMPARE(box.ButtonPlus1(0)->isVisible(), !longLayout);
+                QCOMPARE(box.ButtonPlus1(1)->isVisible(), !longLayout);
+                QCOMPARE(box.focusWidget() == box.ButtonPlus1(0), !longLayout);
+            });
+        }
+        QCOMPARE(modals_.size(), 2);
     }
 
     void theKeyboardAndTheTextsShadowAnswerSkip_data() {
