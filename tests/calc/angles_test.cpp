@@ -14,22 +14,36 @@ namespace {
 // bit between math libraries. Singles compare exactly: the rounding to single absorbs that.
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(Angles, ArcSineAndArcCosine) {
-    // Name, function, argument, result in radians (nullopt: fails). acos(1/2) = pi/3 and
-    // acos(0) = pi/2 with the true pi; the ends of the cosine give 0 and the program's pi.
-    const std::tuple<const char*, decltype(&ArcSine), double, std::optional<double>> rows[] = {
-        {"sine of a half", ArcSine, 0.5, 0.5235987755982989},
-        {"sine of one", ArcSine, 1.0, 1.570796326794895},
-        {"sine of minus one", ArcSine, -1.0, -1.570796326794895},
-        {"sine just beyond one", ArcSine, 1.0000001, std::nullopt},
-        {"sine of not a number", ArcSine, kNaN, std::nullopt},
-        {"cosine of one", ArcCosine, 1.0, 0.0},
-        {"cosine of a half", ArcCosine, 0.5, 1.0471975511965976},
-        {"cosine of zero", ArcCosine, 0.0, 1.5707963267948966},
-        {"cosine of minus one", ArcCosine, -1.0, kPiPrime},
-        {"cosine just past minus one by rounding", ArcCosine, -1.0000000000000033, kPiPrime},
-        {"cosine of not a number", ArcCosine, kNaN, std::nullopt},
-    };
+std::optional<double> Normalize(double angle) { return NormalizeAngle(angle); }
+std::optional<double> Compass(double degrees) { return IntoCompassRange(degrees); }
+
+TEST(Angles, OfOneArgument) {
+    // Name, function, argument, result (nullopt: fails). acos(1/2) = pi/3 and acos(0) = pi/2 with
+    // the true pi; the ends of the cosine give 0 and the program's pi.
+    const double turn = 6.28318530717958;
+    const std::tuple<const char*, std::optional<double> (*)(double), double, std::optional<double>>
+        rows[] = {
+            {"sine of a half", ArcSine, 0.5, 0.5235987755982989},
+            {"sine of one", ArcSine, 1.0, 1.570796326794895},
+            {"sine of minus one", ArcSine, -1.0, -1.570796326794895},
+            {"sine just beyond one", ArcSine, 1.0000001, std::nullopt},
+            {"sine of not a number", ArcSine, kNaN, std::nullopt},
+            {"cosine of one", ArcCosine, 1.0, 0.0},
+            {"cosine of a half", ArcCosine, 0.5, 1.0471975511965976},
+            {"cosine of zero", ArcCosine, 0.0, 1.5707963267948966},
+            {"cosine of minus one", ArcCosine, -1.0, kPiPrime},
+            {"cosine just past minus one by rounding", ArcCosine, -1.0000000000000033, kPiPrime},
+            {"cosine of not a number", ArcCosine, kNaN, std::nullopt},
+            {"negative angle gets a turn", Normalize, -0.5, 5.78318530717958},
+            {"zero angle stays", Normalize, 0.0, 0.0},
+            {"a full turn stays", Normalize, turn, turn},
+            {"above a turn loses one", Normalize, 7.0, 0.71681469282042},
+            {"only one turn added", Normalize, -7.0, -0.71681469282042},
+            {"compass above 360", Compass, 373, 13},
+            {"compass below 0", Compass, -5, 355},
+            {"north is 360", Compass, 0, 360},
+            {"full circle", Compass, 360, 360},
+        };
     for (const auto& [name, function, x, expected] : rows) {
         const std::optional<double> result = function(x);
         ASSERT_EQ(result.has_value(), expected.has_value()) << name;
@@ -51,24 +65,6 @@ TEST(Angles, VectorAngle) {
         {"infinite", 1, -std::numeric_limits<double>::infinity(), std::nullopt},
     };
     for (const auto& [name, y, x, expected] : rows) EXPECT_EQ(VectorAngle(y, x), expected) << name;
-}
-
-TEST(Angles, NormalizeAndCompassRange) {
-    const double turn = 6.28318530717958;
-    const std::tuple<const char*, double, double> normalize[] = {
-        {"negative gets a turn", -0.5, 5.78318530717958},
-        {"zero stays", 0.0, 0.0},
-        {"a full turn stays", turn, turn},
-        {"above a turn loses one", 7.0, 0.71681469282042},
-        {"only one turn added", -7.0, -0.71681469282042}};
-    for (const auto& [name, angle, expected] : normalize) {
-        EXPECT_DOUBLE_EQ(NormalizeAngle(angle), expected) << name;
-    }
-    const std::tuple<const char*, double, double> compass[] = {
-        {"above 360", 373, 13}, {"below 0", -5, 355}, {"north", 0, 360}, {"full circle", 360, 360}};
-    for (const auto& [name, degrees, expected] : compass) {
-        EXPECT_EQ(IntoCompassRange(degrees), expected) << name;
-    }
 }
 
 }  // namespace
