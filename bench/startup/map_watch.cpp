@@ -101,17 +101,48 @@ double Milliseconds(Clock::duration elapsed) {
     return std::chrono::duration<double, std::milli>(elapsed).count();
 }
 
+// The window's pixels as the server holds them now, as a binary PPM; false when it cannot.
+bool SaveWindow(xcb_connection_t* connection, xcb_window_t window, const Rect& area,
+                const char* path) {
+    const std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
+        xcb_get_image_reply(connection,
+                            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                          static_cast<std::uint16_t>(area.width),
+                                          static_cast<std::uint16_t>(area.height), ~0u),
+                            nullptr),
+        &std::free);
+    if (!image || image->depth != 24) return false;
+    // Depth 24 comes as 32 bits a pixel, blue, green, red and an unused byte.
+    const std::uint8_t* pixels = xcb_get_image_data(image.get());
+    FILE* file = std::fopen(path, "wb");
+    if (file == nullptr) return false;
+    std::fprintf(file, "P6\n%d %d\n255\n", area.width, area.height);
+    for (int i = 0; i < area.width * area.height; ++i) {
+        const std::uint8_t rgb[3] = {pixels[4 * i + 2], pixels[4 * i + 1], pixels[4 * i]};
+        std::fwrite(rgb, 1, 3, file);
+    }
+    return std::fclose(file) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     int first = 1;
     double timeoutSeconds = 60;
-    if (argc > 2 && std::strcmp(argv[1], "--timeout") == 0) {
-        timeoutSeconds = std::atof(argv[2]);
-        first = 3;
+    const char* shot = nullptr;
+    while (first + 1 < argc && argv[first][0] == '-') {
+        if (std::strcmp(argv[first], "--timeout") == 0) {
+            timeoutSeconds = std::atof(argv[first + 1]);
+        } else if (std::strcmp(argv[first], "--shot") == 0) {
+            shot = argv[first + 1];
+        } else {
+            break;
+        }
+        first += 2;
     }
     if (first >= argc || timeoutSeconds <= 0) {
-        std::fprintf(stderr, "usage: map_watch [--timeout SECONDS] PROGRAM [ARGS...]\n");
+        std::fprintf(stderr,
+                     "usage: map_watch [--timeout SECONDS] [--shot FILE.ppm] PROGRAM [ARGS...]\n");
         return 2;
     }
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
@@ -178,8 +209,12 @@ int main(int argc, char* argv[]) {
             const Rect area{notify->area.x, notify->area.y, notify->area.width,
                             notify->area.height};
             const auto window = topLevels.find(mapped);
-            if (mapTime && window != topLevels.end() && area.Meets(window->second))
+            if (mapTime && window != topLevels.end() && area.Meets(window->second)) {
                 paintTime = Clock::now();
+                // The server answers after the put that it reported: what the first paint put.
+                if (shot != nullptr && !SaveWindow(connection, mapped, window->second, shot))
+                    std::fprintf(stderr, "map_watch: no picture of the first paint\n");
+            }
         }
     }
 

@@ -34,12 +34,6 @@ T* MemberAs(const ui::Form& form, const char* arrayName, int index) {
     return dynamic_cast<T*>(form.Member(QString::fromLatin1(arrayName), index));
 }
 
-void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(role, colour);
-    widget.setPalette(palette);
-}
-
 }  // namespace
 
 Calcs::Calcs(QString programDirectory, QWidget* parent)
@@ -99,6 +93,10 @@ ui::CheckButton* Calcs::ButtonPlus3(int index) const {
 }
 
 void Calcs::Form_Load() {
+    // The first picture is decoded on the side while the window is built, and every control
+    // gets its font and colours once, when the window is built.
+    ui::ImageBox::DecodeAhead(ProgramFile(QStringLiteral("e6b2.jpg")));
+    DeferLooks();
     calcmodd::State().CurrentForm = this;
     calcmodd::MeasureWorkArea();
     timer1_.setInterval(kPictureIntervalMs);
@@ -109,9 +107,9 @@ void Calcs::Form_Load() {
     setWindowTitle(QStringLiteral("   ") + ui::MessageText(msg::kWindowTitle));
     MoveWindow(800, 1800, 10400, 4250);
 
-    SetColour(*text2_, QPalette::Base, QColor(250, 250, 250));
+    calcmodd::SetColour(*text2_, QPalette::Base, QColor(250, 250, 250));
     text2_->Move(180, 100, 9950, 350);
-    SetColour(*text2_, QPalette::Text, QColor(0, 0, 96));
+    calcmodd::SetColour(*text2_, QPalette::Text, QColor(0, 0, 96));
     text2_->SetFontSize(8);
     text2_->setToolTip(ui::MessageText(msg::kEntryTooltip));
 
@@ -140,6 +138,7 @@ void Calcs::Form_Load() {
     AttachPointerHandlers();
     NameControlsForScreenReaders();
     keypad_.Attach();
+    ApplyLooks();
     show();
 }
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "calc/number_format.h"
 #include "layout/window_math.h"
@@ -41,10 +42,18 @@ QString SettingText(int index) {
 
 const QColor kLightText(255, 255, 248);
 
-void SetRole(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget.palette();
-    palette.setColor(role, color);
-    widget.setPalette(palette);
+// `base` with `role` in `color`, as one palette for every button that asks for the same: the
+// style caches a button's drawing under its palette, so buttons of one bank that share a palette
+// are drawn once and copied.
+const QPalette& SharedPalette(const QPalette& base, QPalette::ColorRole role, const QColor& color) {
+    static std::vector<QPalette> palettes;
+    QPalette wanted = base;
+    wanted.setColor(role, color);
+    for (const QPalette& palette : palettes) {
+        if (palette == wanted) return palette;
+    }
+    palettes.push_back(wanted);
+    return palettes.back();
 }
 
 // The part of the inner area w x h (twips) that strokes 0..n cover: the points with x <= w,
@@ -160,33 +169,33 @@ void ApplyStandardLook(Form& form) {
     form.MoveWindow(0, 0, 11600, 8400);
     QFont font = form.font();
     font.setFamily(StandardFontName());
-    form.setFont(font);
-    SetRole(form, QPalette::Window, kLightText);
+    form.SetFont(font);
+    QPalette windowPalette = form.palette();
+    windowPalette.setColor(QPalette::Window, kLightText);
+    form.setPalette(windowPalette);
     Form* current = State().CurrentForm;
     if (current == nullptr) return;
     for (Control* control : current->Controls()) {
-        QWidget& widget = control->Widget();
-        QFont controlFont = widget.font();
+        QFont controlFont = control->Font();
         controlFont.setFamily(StandardFontName());
         switch (control->Kind()) {
-            case ControlKind::CheckButton:
+            case ControlKind::CheckButton: {
                 controlFont.setPointSizeF(7);
-                widget.setFont(controlFont);
-                SetRole(widget, QPalette::ButtonText, QColor(255, 255, 255));
-                {
-                    // A locked button must look locked: its caption is drawn dark.
-                    QPalette palette = widget.palette();
-                    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(40, 56, 72));
-                    widget.setPalette(palette);
-                }
+                control->SetFont(controlFont);
+                QPalette palette = control->Palette();
+                palette.setColor(QPalette::ButtonText, QColor(255, 255, 255));
+                // A locked button must look locked: its caption is drawn dark.
+                palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(40, 56, 72));
+                control->SetPalette(palette);
                 break;
+            }
             case ControlKind::TextBox:
-                widget.setFont(controlFont);
-                SetRole(widget, QPalette::Text, QColor(0, 0, 96));
-                SetRole(widget, QPalette::Base, kLightText);
+                control->SetFont(controlFont);
+                SetColour(*control, QPalette::Text, QColor(0, 0, 96));
+                SetColour(*control, QPalette::Base, kLightText);
                 break;
             case ControlKind::Label:
-                widget.setFont(controlFont);
+                control->SetFont(controlFont);
                 break;
             case ControlKind::Image:
                 break;
@@ -195,12 +204,12 @@ void ApplyStandardLook(Form& form) {
 }
 
 void StyleCaptionLabel(CaptionLabel& label) {
-    QFont font = label.font();
+    QFont font = label.Font();
     font.setPointSizeF(7);
     font.setFamily(StandardFontName());
     font.setBold(false);
-    label.setFont(font);
-    SetRole(label, QPalette::WindowText, kLightText);
+    label.SetFont(font);
+    SetColour(label, QPalette::WindowText, kLightText);
     label.setAutoFillBackground(false);
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label.setTextFormat(Qt::PlainText);
@@ -213,12 +222,12 @@ void ShowShadowCaption(CaptionLabel* front, CaptionLabel* back, std::int32_t lef
     const auto w = static_cast<float>(width);
     const auto h = static_cast<float>(height);
     if (front != nullptr) {
-        SetRole(*front, QPalette::WindowText, kLightText);
+        SetColour(*front, QPalette::WindowText, kLightText);
         front->setText(text);
         front->Move(static_cast<float>(left), static_cast<float>(top), w, h);
     }
     if (back != nullptr) {
-        SetRole(*back, QPalette::WindowText, QColor(0, 0, 0));
+        SetColour(*back, QPalette::WindowText, QColor(0, 0, 0));
         back->setText(text);
         const float offset = State().SizeFactor;
         back->Move(static_cast<float>(left + 7 * static_cast<double>(offset)),
@@ -256,14 +265,17 @@ void SplitColor(std::int64_t color) {
 void PaintButton(CheckButton& button, std::int32_t color) {
     switch (ButtonSchemeFor(SettingText(1).toStdString())) {
         case ButtonScheme::Grey:
-            SetRole(button, QPalette::Button, QColor(128, 128, 128));
+            button.SetPalette(
+                SharedPalette(button.Palette(), QPalette::Button, QColor(128, 128, 128)));
             break;
         case ButtonScheme::White:
-            SetRole(button, QPalette::Button, QColor(255, 255, 255));
-            SetRole(button, QPalette::ButtonText, QColor(0, 0, 0));
+            button.SetPalette(
+                SharedPalette(button.Palette(), QPalette::Button, QColor(255, 255, 255)));
+            button.SetPalette(
+                SharedPalette(button.Palette(), QPalette::ButtonText, QColor(0, 0, 0)));
             break;
         case ButtonScheme::BankColour:
-            SetRole(button, QPalette::Button, ColorOf(color));
+            button.SetPalette(SharedPalette(button.Palette(), QPalette::Button, ColorOf(color)));
             break;
         case ButtonScheme::Unchanged:
             break;
@@ -279,6 +291,12 @@ void DrawButtonShadow(Control& control, std::int32_t thickness) {
                            static_cast<float>(twips.width + d),
                            static_cast<float>(twips.height + d)};
     form->FillRect(TwipsToPixels(shadow), QColor(0, 0, 0));
+}
+
+void SetColour(Control& control, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = control.Palette();
+    palette.setColor(role, color);
+    control.SetPalette(palette);
 }
 
 void SetCaptionPair(std::int32_t family, std::int32_t first, std::int32_t second,

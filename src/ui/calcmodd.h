@@ -3,6 +3,7 @@
 // and its controls, centring, control-array members, the standard look, shadowed captions,
 // painted backgrounds, button colours and shadows. One copy of its state serves the whole run.
 
+#include <QPalette>
 #include <QPointer>
 #include <QString>
 #include <cstdint>
@@ -63,6 +64,9 @@ void DrawButtonShadow(Control& control, std::int32_t thickness);
 /// CurrentForm; any other family does nothing.
 void SetCaptionPair(std::int32_t family, std::int32_t first, std::int32_t second,
                     const QString& text);
+
+/// Gives `control` `color` for `role` (all colour groups), keeping the rest of its palette.
+void SetColour(Control& control, QPalette::ColorRole role, const QColor& color);
 
 /// The standard font's family (settings entry 5).
 QString StandardFontName();

@@ -27,6 +27,9 @@ void CheckButton::initStyleOption(QStyleOptionButton* option) const {
     QPushButton::initStyleOption(option);
     // The style's own focus mark, a one-pixel tint of the outline, gives way to the ring.
     option->state &= ~QStyle::State_HasFocus;
+    // The palette as given, shared by the bank, not the widget's own copy of it: the style
+    // caches a drawn button under its palette's key, so one bank's buttons are drawn once.
+    if (const auto& given = GivenPalette()) option->palette = *given;
 }
 
 void CheckButton::paintEvent(QPaintEvent* event) {

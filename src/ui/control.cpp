@@ -17,13 +17,39 @@ void Control::Move(float left, float top, float width, float height) {
     Widget().setGeometry(TwipsToPixels(twips_));
 }
 
-double Control::FontSize() const { return Widget().font().pointSizeF(); }
+QFont Control::Font() const { return pendingFont_ ? *pendingFont_ : Widget().font(); }
+
+void Control::SetFont(const QFont& font) {
+    if (deferLook_) {
+        pendingFont_ = font;
+        return;
+    }
+    pendingFont_.reset();
+    Widget().setFont(font);
+}
 
 void Control::SetFontSize(double points) {
     if (!(points > 0)) return;
-    QFont font = Widget().font();
+    QFont font = Font();
     font.setPointSizeF(points);
-    Widget().setFont(font);
+    SetFont(font);
+}
+
+QPalette Control::Palette() const {
+    return palette_ && palettePending_ ? *palette_ : Widget().palette();
+}
+
+void Control::SetPalette(const QPalette& palette) {
+    palette_ = palette;
+    palettePending_ = deferLook_;
+    if (!deferLook_) Widget().setPalette(palette);
+}
+
+void Control::ApplyLook() {
+    if (pendingFont_) Widget().setFont(*pendingFont_);
+    pendingFont_.reset();
+    if (palette_ && palettePending_) Widget().setPalette(*palette_);
+    palettePending_ = false;
 }
 
 }  // namespace aerlith::ui

@@ -2,8 +2,11 @@
 // A control of one of our windows: a Qt widget that also knows its place in a control array and
 // its geometry in twips, the unit every window is laid out in before it is scaled to the screen.
 
+#include <QFont>
+#include <QPalette>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 namespace aerlith::ui {
 
@@ -38,9 +41,30 @@ public:
     /// Moves and sizes the control in twips; its pixel geometry follows at once.
     void Move(float left, float top, float width, float height);
 
+    // The control's look: its font and its colours. While its window is being built (see
+    // Form::DeferLooks) a new look is only recorded, so that a text box does not lay out its
+    // text again for every font it passes through; Form::ApplyLooks gives each control its
+    // final look in one step.
+
+    /// The font the control has, or will have once the looks are applied.
+    QFont Font() const;
+    void SetFont(const QFont& font);
     /// Font size in points.
-    double FontSize() const;
+    double FontSize() const { return Font().pointSizeF(); }
     void SetFontSize(double points);
+    /// The palette the control has, or will have once the looks are applied.
+    QPalette Palette() const;
+    /// Sets the palette. A palette shared by several controls stays one palette (one cache key)
+    /// in the style options of a control that draws with it (see CheckButton).
+    void SetPalette(const QPalette& palette);
+    /// Records new looks from now on (true), or applies them at once again (false).
+    void DeferLook(bool defer) { deferLook_ = defer; }
+    /// Gives the widget the look recorded for it, if any.
+    void ApplyLook();
+
+protected:
+    /// The palette last given by SetPalette, as given; nullopt when none was.
+    const std::optional<QPalette>& GivenPalette() const { return palette_; }
 
 private:
     ControlKind kind_;
@@ -48,6 +72,10 @@ private:
     int index_;
     bool single_ = false;
     TwipsRect twips_;
+    bool deferLook_ = false;
+    std::optional<QFont> pendingFont_;
+    std::optional<QPalette> palette_;
+    bool palettePending_ = false;
 };
 
 }  // namespace aerlith::ui

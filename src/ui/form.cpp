@@ -57,13 +57,42 @@ Control* Form::LoadMember(const QString& arrayName) {
     Control* member = CreateLike(model, this, static_cast<int>(found->second.size()));
     if (member == nullptr) return nullptr;
     // A new member starts with the look of member 0, hidden, as the design made it.
-    member->Widget().setFont(model.Widget().font());
-    member->Widget().setPalette(model.Widget().palette());
+    member->DeferLook(deferLooks_);
+    member->SetFont(model.Font());
+    member->SetPalette(model.Palette());
     member->Widget().setAutoFillBackground(model.Widget().autoFillBackground());
+    // Member 0's place too; a widget shown without a size of its own would first be sized to
+    // its contents, which the layout then throws away.
+    const TwipsRect& twips = model.Twips();
+    member->Move(twips.left, twips.top, twips.width, twips.height);
     member->Widget().hide();
     found->second.push_back(member);
     controls_.push_back(member);
     return member;
+}
+
+void Form::DeferLooks() {
+    deferLooks_ = true;
+    for (Control* control : controls_) control->DeferLook(true);
+}
+
+void Form::ApplyLooks() {
+    deferLooks_ = false;
+    for (Control* control : controls_) {
+        control->DeferLook(false);
+        control->ApplyLook();
+    }
+    // Last, so that controls which already have their own font are not laid out twice.
+    if (pendingFont_) setFont(*pendingFont_);
+    pendingFont_.reset();
+}
+
+void Form::SetFont(const QFont& font) {
+    if (deferLooks_) {
+        pendingFont_ = font;
+        return;
+    }
+    setFont(font);
 }
 
 void Form::MoveWindow(float left, float top, float width, float height) {

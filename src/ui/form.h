@@ -7,6 +7,7 @@
 #include <QPolygon>
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "ui/control.h"
@@ -33,6 +34,15 @@ public:
     /// Adds a new member at the end of `arrayName` (a control of the same kind as member 0) and
     /// returns it; nullptr when the array does not exist.
     Control* LoadMember(const QString& arrayName);
+
+    /// While the window is being built: from now on every control, and the window for its own
+    /// font, only records a new font or palette (Control::SetFont, SetPalette, this SetFont).
+    void DeferLooks();
+    /// Gives every control, then the window, the look recorded since DeferLooks, once each, and
+    /// applies new looks at once again.
+    void ApplyLooks();
+    /// The window's own font, which controls without a font of their own take.
+    void SetFont(const QFont& font);
 
     /// Window geometry in twips (outer size; the program's windows have no resizable frame).
     const TwipsRect& Twips() const { return twips_; }
@@ -65,6 +75,8 @@ private:
 
     QString name_;
     TwipsRect twips_;
+    bool deferLooks_ = false;
+    std::optional<QFont> pendingFont_;
     std::vector<Control*> controls_;
     std::map<QString, std::vector<Control*>> arrays_;
     std::vector<SurfaceFill> surface_;

@@ -1,10 +1,47 @@
 #include "ui/image_box.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <future>
+#include <map>
+#include <utility>
 
 namespace aerlith::ui {
+namespace {
+
+// Decodings started by DecodeAhead and not yet taken, by path.
+std::map<QString, std::future<QImage>>& DecodingsAhead() {
+    static std::map<QString, std::future<QImage>> decodings;
+    return decodings;
+}
+
+// The picture at `path`: taken from a decoding started ahead if there is one, else decoded now.
+QPixmap Decode(const QString& path) {
+    auto& decodings = DecodingsAhead();
+    const auto ahead = decodings.find(path);
+    if (ahead == decodings.end()) {
+        QPixmap picture;
+        picture.load(path);
+        return picture;
+    }
+    QImage image = ahead->second.get();
+    decodings.erase(ahead);
+    return QPixmap::fromImage(std::move(image));
+}
+
+}  // namespace
+
+void ImageBox::DecodeAhead(const QString& path) {
+    auto& decodings = DecodingsAhead();
+    if (decodings.count(path) > 0 || QPixmapCache::find(path, nullptr)) return;
+    // A QImage may be made on any thread; only the QPixmap must come from the window's own.
+    decodings.emplace(path, std::async(std::launch::async, [path] {
+                          QImageReader reader(path);
+                          return reader.read();
+                      }));
+}
 
 ImageBox::ImageBox(QWidget* parent, const QString& arrayName, int index)
     : QLabel(parent), Control(ControlKind::Image, arrayName, index) {
@@ -16,7 +53,8 @@ bool ImageBox::LoadPicture(const QString& path) {
     // The main window alternates two pictures for its whole life: decode each only once.
     QPixmap picture;
     if (!QPixmapCache::find(path, &picture)) {
-        if (!picture.load(path)) {
+        picture = Decode(path);
+        if (picture.isNull()) {
             clear();
             return false;
         }

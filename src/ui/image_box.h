@@ -21,6 +21,10 @@ public:
     /// empty and returns false. The file name is remembered either way.
     bool LoadPicture(const QString& path);
 
+    /// Starts decoding the picture at `path` on another thread, so that a later LoadPicture of
+    /// it, on any ImageBox, only waits for what is left of the decoding.
+    static void DecodeAhead(const QString& path);
+
     /// File name (without folder) last given to LoadPicture.
     const QString& PictureName() const { return pictureName_; }
 
