@@ -29,7 +29,11 @@ void CheckButton::initStyleOption(QStyleOptionButton* option) const {
     option->state &= ~QStyle::State_HasFocus;
     // The palette as given, shared by the bank, not the widget's own copy of it: the style
     // caches a drawn button under its palette's key, so one bank's buttons are drawn once.
-    if (const auto& given = GivenPalette()) option->palette = *given;
+    if (const auto& given = GivenPalette()) {
+        option->palette = *given;
+        // Disabled, inactive or active, as the widget's own copy says.
+        option->palette.setCurrentColorGroup(palette().currentColorGroup());
+    }
 }
 
 void CheckButton::paintEvent(QPaintEvent* event) {

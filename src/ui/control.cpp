@@ -36,7 +36,8 @@ void Control::SetFontSize(double points) {
 }
 
 QPalette Control::Palette() const {
-    return palette_ && palettePending_ ? *palette_ : Widget().palette();
+    // A recorded palette keeps the colours it sets; the rest still come from the window.
+    return palette_ && palettePending_ ? palette_->resolve(Widget().palette()) : Widget().palette();
 }
 
 void Control::SetPalette(const QPalette& palette) {

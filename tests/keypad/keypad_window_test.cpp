@@ -1,8 +1,9 @@
-// The keypad window where a scenario cannot reach: the shadows of the field names, a paste into
-// the entry box, and the same texts under a comma-decimal locale.
+// The keypad window where a scenario cannot reach: the shadows of the field names, locked keys
+// drawn as locked, a paste into the entry box, and the same texts under a comma-decimal locale.
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLocale>
 #include <QTest>
 #include <clocale>
@@ -29,6 +30,23 @@ private slots:
             QVERIFY(!calcs_->Label2(i)->text().isEmpty());
             QCOMPARE(calcs_->Label2(i + 4)->text(), calcs_->Label2(i)->text());
         }
+    }
+
+    void aLockedKeyDrawsItsCaptionDark() {
+        // The bank's one palette draws every key; a locked key still takes its disabled colours.
+        const auto whiteCaptionPixels = [](QWidget* key) {
+            const QImage image = key->grab().toImage();
+            int white = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) white += image.pixel(x, y) == 0xffffffff;
+            }
+            return white;
+        };
+        QWidget* key = Target("key 8");
+        QVERIFY(whiteCaptionPixels(key) > 0);
+        QTest::mouseClick(Target("func 5"), Qt::LeftButton);
+        QVERIFY(!key->isEnabled());
+        QCOMPARE(whiteCaptionPixels(key), 0);
     }
 
     void aPastedExpressionIsWorkedOut() {
