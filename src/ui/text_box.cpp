@@ -39,6 +39,25 @@ void TextBox::paintEvent(QPaintEvent* event) {
     });
 }
 
+void TextBox::changeEvent(QEvent* event) {
+    // A hidden box lays out its text in a new font once it is shown: the value boxes stay hidden
+    // until a function needs them, and their font need not be loaded before that.
+    if (event->type() == QEvent::FontChange && !isVisible()) {
+        fontChangedWhileHidden_ = true;
+        return;
+    }
+    QLineEdit::changeEvent(event);
+}
+
+void TextBox::showEvent(QShowEvent* event) {
+    if (fontChangedWhileHidden_) {
+        fontChangedWhileHidden_ = false;
+        QEvent fontChange(QEvent::FontChange);
+        QLineEdit::changeEvent(&fontChange);
+    }
+    QLineEdit::showEvent(event);
+}
+
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const auto keyAscii = KeyAsciiOf(*event);
     if (!keyAscii) {

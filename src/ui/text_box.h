@@ -27,9 +27,12 @@ protected:
     void initStyleOption(QStyleOptionFrame* option) const override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QList<int> swallowed_{13, 27};
+    bool fontChangedWhileHidden_ = false;
 };
 
 }  // namespace aerlith::ui
