@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Instructions that aerlith-calc and the empty Qt window (empty_window, the floor) execute from
 # their first instruction until they map their first window, and until their first paint after
-# it, counted by valgrind's callgrind (Ir, all threads together) on a private Xvfb. Unlike the
-# timings of bench/startup.sh these counts depend on the binaries and libraries, not on the load,
-# so two builds can be compared on a busy machine. Runs of one binary still differ by a few tenths
+# it, counted by valgrind's callgrind (Ir, of all threads together and of the window's thread
+# alone, the thread the map and the paint wait for) on a private Xvfb. Unlike the timings of
+# bench/startup.sh these counts depend on the binaries and libraries, not on the load, so two
+# builds can be compared on a busy machine. Runs of one binary still differ by a few tenths
 # of a percent, nearly all of it in fontconfig's XML parsing (expat salts its hash tables at
 # random), hence the median of a few runs.
 #
@@ -73,13 +74,15 @@ export DISPLAY
 export QT_QPA_PLATFORM=xcb
 if [ -n "${KEEP:-}" ]; then mkdir -p "$KEEP"; fi
 
-# Sums the parts written under PREFIX as described at the top; prints "TO_MAP TO_PAINT".
+# Sums the parts written under PREFIX as described at the top; prints "TO_MAP TO_PAINT". SUFFIX
+# picks one thread's parts where the threads were counted apart ("-01": the window's thread).
 cut_counts() {
-    local part total=0 to_map=nan to_paint=nan trigger ir
+    local part total=0 to_map=nan to_paint=nan trigger ir file
     for ((part = 1; ; part++)); do
-        [ -f "$1.$part" ] || break
-        trigger=$(sed -n 's/^desc: Trigger: //p' "$1.$part")
-        ir=$(sed -n 's/^totals: //p' "$1.$part")
+        file=$1.$part${2:-}
+        [ -f "$file" ] || break
+        trigger=$(sed -n 's/^desc: Trigger: //p' "$file")
+        ir=$(sed -n 's/^totals: //p' "$file")
         ir=${ir:-0}
         total=$((total + ir))
         if [ "$to_map" = nan ]; then
@@ -92,9 +95,11 @@ cut_counts() {
     echo "$to_map $to_paint"
 }
 
-# One run with a fresh home, as in bench/startup.sh; prints "TO_MAP TO_PAINT".
-count() {
-    local home prefix=$scratch/$1.$2
+# One callgrind run of PROGRAM with a fresh home, as in bench/startup.sh, its files named PREFIX;
+# further arguments are callgrind options.
+run_callgrind() {
+    local program=$1 prefix=$2 home
+    shift 2
     home=$(mktemp -d "$scratch/home.XXXX")
     mkdir -p "$home/.config" "$home/.cache" "$home/.local/share" "$home/runtime"
     chmod 700 "$home/runtime"
@@ -102,10 +107,19 @@ count() {
         XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/runtime \
         "$BIN/map_watch" --timeout 600 valgrind --tool=callgrind --callgrind-out-file="$prefix" \
         --dump-before=xcb_map_window --dump-before=xcb_shm_put_image \
-        --dump-before=xcb_put_image "$(command_of "$1")" >/dev/null 2>"$prefix.log" || true
+        --dump-before=xcb_put_image "$@" "$(command_of "$program")" >/dev/null 2>"$prefix.log" || true
     rm -rf "$home"
-    cut_counts "$prefix"
     if [ -n "${KEEP:-}" ]; then cp "$prefix".* "$KEEP/" 2>/dev/null || true; fi
+}
+
+# Counts PROGRAM in run RUN twice: all threads together, then the window's thread alone (a thread
+# that works alongside it, such as a reading ahead, counts in the first and not in the second).
+# Prints "TO_MAP TO_PAINT WINDOW_TO_MAP WINDOW_TO_PAINT".
+count() {
+    local prefix=$scratch/$1.$2 threads=$scratch/$1.$2.threads
+    run_callgrind "$1" "$prefix"
+    run_callgrind "$1" "$threads" --separate-threads=yes
+    echo "$(cut_counts "$prefix") $(cut_counts "$threads" -01)"
 }
 
 results=$scratch/results
@@ -115,8 +129,9 @@ for ((run = 1; run <= runs; run++)); do
     done
 done
 
-echo "Instructions (callgrind Ir, all threads) from the first one until the map and until the"
-echo "first paint; median of $runs run(s), and how far the runs lie apart."
+echo "Instructions (callgrind Ir) from the first one until the map and until the first paint, of"
+echo "all threads together and of the window's thread alone; median of $runs run(s), and how far"
+echo "the runs lie apart."
 awk '
 function median(key,    n, v, i, j, t) {
     n = 0
@@ -138,17 +153,21 @@ function spread(key,    i, low, high, x) {
 function shown(x, format) { return x == "nan" ? "nan" : sprintf(format, x) }
 {
     if (!($1 in seen)) { seen[$1] = 1; order[++programs] = $1 }
-    for (k = 1; k <= 2; k++) data[$1 SUBSEP k, ++size[$1 SUBSEP k]] = $(1 + k)
+    for (k = 1; k <= 4; k++) data[$1 SUBSEP k, ++size[$1 SUBSEP k]] = $(1 + k)
 }
 END {
+    label[1] = "to map"
+    label[2] = "to first paint"
+    label[3] = "to map, window thread"
+    label[4] = "to first paint, window thread"
     for (c = 1; c <= programs; c++) {
         p = order[c]
-        printf "\n%-14s %-18s %15s %9s %10s\n", p, "measure", "Ir", "x floor", "runs apart"
-        for (k = 1; k <= 2; k++) {
+        printf "\n%-14s %-30s %12s %9s %10s\n", p, "measure", "Ir", "x floor", "runs apart"
+        for (k = 1; k <= 4; k++) {
             m = median(p SUBSEP k)
             if (p == "empty_window") floor[k] = m
             x = (m == "nan" || floor[k] == "nan" || floor[k] == 0) ? "nan" : m / floor[k]
-            printf "%-14s %-18s %15s %9s %10s\n", "", (k == 1 ? "to map" : "to first paint"),
+            printf "%-14s %-30s %12s %9s %10s\n", "", label[k],
                 shown(m, "%.0f"), shown(x, "%.3f"), spread(p SUBSEP k)
         }
     }

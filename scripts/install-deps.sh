@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-damage0-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev libxcb1-dev libxcb-damage0-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev clang-format
     fonts-wine xvfb xauth
