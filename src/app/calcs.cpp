@@ -29,6 +29,8 @@ constexpr std::int32_t kFunctionColour = Rgb(103, 129, 167);
 constexpr std::int32_t kBackgroundColour = Rgb(6, 109, 152);
 constexpr int kPictureIntervalMs = 3000;
 
+QString FirstPicture() { return QStringLiteral("e6b2.jpg"); }
+
 template <typename T>
 T* MemberAs(const ui::Form& form, const char* arrayName, int index) {
     return dynamic_cast<T*>(form.Member(QString::fromLatin1(arrayName), index));
@@ -92,10 +94,12 @@ ui::CheckButton* Calcs::ButtonPlus3(int index) const {
     return MemberAs<ui::CheckButton>(*this, "buttonplus3", index);
 }
 
+void Calcs::DecodeFirstPictureAhead(const QString& programDirectory) {
+    ui::ImageBox::DecodeAhead(QDir(programDirectory).filePath(FirstPicture()));
+}
+
 void Calcs::Form_Load() {
-    // The first picture is decoded on the side while the window is built, and every control
-    // gets its font and colours once, when the window is built.
-    ui::ImageBox::DecodeAhead(ProgramFile(QStringLiteral("e6b2.jpg")));
+    // Every control gets its font and colours once, when the window is built.
     DeferLooks();
     calcmodd::State().CurrentForm = this;
     calcmodd::MeasureWorkArea();
@@ -123,7 +127,7 @@ void Calcs::Form_Load() {
         image3_->Move(button.left + button.width + 100, entry.top + entry.height + 120, 2710, 2600);
     }
     image3_->SetStretch(true);
-    image3_->LoadPicture(ProgramFile(QStringLiteral("e6b2.jpg")));
+    image3_->LoadPicture(ProgramFile(FirstPicture()));
 
     LayOutValueBoxes();
     text2_->clear();

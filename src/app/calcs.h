@@ -31,6 +31,9 @@ public:
     explicit Calcs(QString programDirectory, QWidget* parent = nullptr);
     ~Calcs() override;
 
+    /// Starts decoding, on another thread, the picture that the window shows first, found in
+    /// `programDirectory`, so that Form_Load finds it decoded. Needs the application object.
+    static void DecodeFirstPictureAhead(const QString& programDirectory);
     /// The start-up sequence: builds, styles, scales and shows the window.
     void Form_Load();
     /// The closing sequence; runs at most once however many close requests arrive.

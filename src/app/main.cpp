@@ -6,11 +6,14 @@
 #include "ui/font_configuration_ahead.h"
 
 int main(int argc, char* argv[]) {
+    // Each on a thread of its own, the font configuration is read while the application connects
+    // to the display, and the first picture is decoded while the window is built.
     aerlith::ui::FontConfigurationAhead fonts;
     QApplication application(argc, argv);
+    const QString programDirectory = aerlith::app::ProgramDirectory();
+    aerlith::app::Calcs::DecodeFirstPictureAhead(programDirectory);
     fonts.Wait();
     aerlith::app::PrepareApplication(application);
-    const QString programDirectory = aerlith::app::ProgramDirectory();
     aerlith::app::Calcs calcs(programDirectory);
     calcs.SetAerodromeFile(aerlith::app::AerodromeFileFor(programDirectory));
     calcs.Form_Load();
