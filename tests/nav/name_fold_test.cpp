@@ -38,6 +38,8 @@ TEST(FoldForAerodromeFile, FoldsWhatTheFileCannotHold) {
          "ST. JOHN'S (N.L.) 1@"},
         {"past the Basic Multilingual Plane", "\U0001F6E9",
          "refused: holds \"\U0001F6E9\" (U+1F6E9), which has no ASCII form the file can hold"},
+        {"the last code point is UTF-8 all the same", "\U0010FFFF",
+         "refused: holds \"\U0010FFFF\" (U+10FFFF), which has no ASCII form the file can hold"},
         {"after Z", "a_b",
          "refused: holds \"_\", which comes after \"Z\": the file holds letters, digits, "
          "blanks and the ASCII punctuation before \"Z\""},
