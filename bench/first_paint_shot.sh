@@ -6,22 +6,12 @@
 # Usage: bench/first_paint_shot.sh    (BIN=dir: take aerlith-calc and map_watch from dir)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ -z "${BIN:-}" ]; then
-    ./scripts/install-deps.sh
-    cmake --preset release >/dev/null
-    cmake --build --preset release -j "$(nproc)" --target aerlith-calc map_watch >/dev/null
-    BIN=build/release/bin
-fi
+# shellcheck source=bench/startup/common.sh
+. bench/startup/common.sh
+use_start_up_binaries
 mkdir -p build/screenshots
-scratch=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$scratch/display" \
-    >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
-until [ -s "$scratch/display" ]; do sleep 0.1; done
-mkdir -m 700 "$scratch/runtime"
-DISPLAY=:$(cat "$scratch/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch/runtime" \
-    "$BIN/map_watch" --shot "$scratch/first-paint.ppm" "$BIN/aerlith-calc"
+start_private_xvfb
+with_fresh_home "$BIN/map_watch" --shot "$scratch/first-paint.ppm" "$BIN/aerlith-calc"
 python3 - "$scratch/first-paint.ppm" build/screenshots/first-paint.png <<'PYTHON'
 import struct, sys, zlib
 data = open(sys.argv[1], "rb").read()

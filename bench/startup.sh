@@ -26,21 +26,9 @@ cd "$(dirname "$0")/.."
 rounds=${1:-15}
 read -r -a programs <<<"${PROGRAMS:-aerlith-calc}"
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-need_packages() {
-    local missing=()
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-            || missing+=("$package")
-    done
-    if [ "${#missing[@]}" -gt 0 ]; then
-        as_root apt-get update -qq
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-            "${missing[@]}" >/dev/null
-    fi
-}
+# shellcheck source=bench/startup/common.sh
+. bench/startup/common.sh
+
 # The Debian package that brings a calculator, where its name is not the program's.
 package_of() {
     case $1 in
@@ -49,20 +37,8 @@ package_of() {
     esac
 }
 
-if [ -z "${BIN:-}" ]; then
-    ./scripts/install-deps.sh
-    need_packages libxcb1-dev libxcb-damage0-dev
-    cmake --preset release >/dev/null
-    cmake --build --preset release -j "$(nproc)" --target aerlith-calc empty_window map_watch >/dev/null
-    BIN=build/release/bin
-fi
-BIN=$(cd "$BIN" && pwd)
+use_start_up_binaries
 
-# A program in BIN (aerlith-calc, empty_window, or a copy of aerlith-calc under another name to
-# compare two builds) is taken from there; any other from the PATH.
-command_of() {
-    if [ -x "$BIN/$1" ]; then echo "$BIN/$1"; else command -v "$1"; fi
-}
 for program in "${programs[@]}"; do
     if ! command_of "$program" >/dev/null; then
         if [ "$program" = aerlith-calc ]; then
@@ -73,33 +49,13 @@ for program in "${programs[@]}"; do
     fi
 done
 
-scratch=$(mktemp -d)
-# -displayfd takes the first display number free on every transport, so that this run neither
-# meets nor disturbs another X server on the machine. -noreset: otherwise the server resets each
-# time its last client leaves, between every two launches, and may refuse the next connection
-# or still be busy while the next program starts.
-Xvfb -displayfd 3 -noreset -screen 0 1920x1080x24 -nolisten tcp 3>"$scratch/display" \
-    >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$(cat "$scratch/display")"
-export DISPLAY
-export QT_QPA_PLATFORM=xcb
+start_private_xvfb
 
-# One launch with a fresh home and XDG directories, so that no program finds the settings or
-# history of an earlier run, nor shows a first-run window because of one. Prints
-# "MAP_MS PAINT_MS RSS_KIB PSS_KIB", "nan" for what could not be had.
+# One launch with a fresh home. Prints "MAP_MS PAINT_MS RSS_KIB PSS_KIB", "nan" for what could
+# not be had.
 launch() {
-    local home out
-    home=$(mktemp -d "$scratch/home.XXXX")
-    mkdir -p "$home/.config" "$home/.cache" "$home/.local/share" "$home/runtime"
-    chmod 700 "$home/runtime"
-    out=$(HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache \
-        XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/runtime \
-        "$BIN/map_watch" "$(command_of "$1")" 2>/dev/null) || true
-    rm -rf "$home"
+    local out
+    out=$(with_fresh_home "$BIN/map_watch" "$(command_of "$1")" 2>/dev/null) || true
     echo "${out:-nan nan nan nan}"
 }
 
@@ -123,19 +79,8 @@ echo "Start-up on Xvfb: $rounds rounds after 2 warm-ups (load before $load_befor
     "after $(cut -d' ' -f1-3 /proc/loadavg))"
 echo "x floor: ratio to empty_window, as the median of the per-round ratios and as the ratio of"
 echo "the medians; the goals use the median of the per-round ratios."
-awk '
-# Series are kept flat: data[KEY, i] for i = 1..size[KEY]; "nan" marks a figure not had.
-function add(key, value) { data[key, ++size[key]] = value }
-function median(key,    n, v, i, j, t) {
-    n = 0
-    for (i = 1; i <= size[key]; i++) if (data[key, i] != "nan") v[++n] = data[key, i] + 0
-    if (n == 0) return "nan"
-    for (i = 2; i <= n; i++)
-        for (j = i; j > 1 && v[j - 1] > v[j]; j--) { t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
-    return (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
-}
+awk "$series_awk"'
 function ratio(a, b) { return (a == "nan" || b == "nan" || b + 0 <= 0) ? "nan" : a / b }
-function shown(x, format) { return x == "nan" ? "nan" : sprintf(format, x) }
 function scaled(x, k) { return x == "nan" ? "nan" : x / unit[k] }
 BEGIN {
     measure[1] = "time to map ms"; measure[2] = "first paint ms"

@@ -32,46 +32,13 @@ cd "$(dirname "$0")/.."
 runs=${1:-3}
 read -r -a programs <<<"empty_window ${PROGRAMS:-aerlith-calc}"
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-need_packages() {
-    local missing=()
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-            || missing+=("$package")
-    done
-    if [ "${#missing[@]}" -gt 0 ]; then
-        as_root apt-get update -qq
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-            "${missing[@]}" >/dev/null
-    fi
-}
+# shellcheck source=bench/startup/common.sh
+. bench/startup/common.sh
 
 need_packages valgrind xvfb
-if [ -z "${BIN:-}" ]; then
-    ./scripts/install-deps.sh
-    need_packages libxcb1-dev libxcb-damage0-dev
-    cmake --preset release >/dev/null
-    cmake --build --preset release -j "$(nproc)" --target aerlith-calc empty_window map_watch >/dev/null
-    BIN=build/release/bin
-fi
-BIN=$(cd "$BIN" && pwd)
-command_of() {
-    if [ -x "$BIN/$1" ]; then echo "$BIN/$1"; else command -v "$1"; fi
-}
+use_start_up_binaries
 
-scratch=$(mktemp -d)
-# A free display number; no server reset between runs (see bench/startup.sh).
-Xvfb -displayfd 3 -noreset -screen 0 1920x1080x24 -nolisten tcp 3>"$scratch/display" \
-    >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$(cat "$scratch/display")"
-export DISPLAY
-export QT_QPA_PLATFORM=xcb
+start_private_xvfb
 if [ -n "${KEEP:-}" ]; then mkdir -p "$KEEP"; fi
 
 # Sums the parts written under PREFIX as described at the top; prints "TO_MAP TO_PAINT". SUFFIX
@@ -98,17 +65,12 @@ cut_counts() {
 # One callgrind run of PROGRAM with a fresh home, as in bench/startup.sh, its files named PREFIX;
 # further arguments are callgrind options.
 run_callgrind() {
-    local program=$1 prefix=$2 home
+    local program=$1 prefix=$2
     shift 2
-    home=$(mktemp -d "$scratch/home.XXXX")
-    mkdir -p "$home/.config" "$home/.cache" "$home/.local/share" "$home/runtime"
-    chmod 700 "$home/runtime"
-    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache \
-        XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/runtime \
-        "$BIN/map_watch" --timeout 600 valgrind --tool=callgrind --callgrind-out-file="$prefix" \
-        --dump-before=xcb_map_window --dump-before=xcb_shm_put_image \
-        --dump-before=xcb_put_image "$@" "$(command_of "$program")" >/dev/null 2>"$prefix.log" || true
-    rm -rf "$home"
+    with_fresh_home "$BIN/map_watch" --timeout 600 valgrind --tool=callgrind \
+        --callgrind-out-file="$prefix" --dump-before=xcb_map_window \
+        --dump-before=xcb_shm_put_image --dump-before=xcb_put_image "$@" \
+        "$(command_of "$program")" >/dev/null 2>"$prefix.log" || true
     if [ -n "${KEEP:-}" ]; then cp "$prefix".* "$KEEP/" 2>/dev/null || true; fi
 }
 
@@ -132,15 +94,7 @@ done
 echo "Instructions (callgrind Ir) from the first one until the map and until the first paint, of"
 echo "all threads together and of the window's thread alone; median of $runs run(s), and how far"
 echo "the runs lie apart."
-awk '
-function median(key,    n, v, i, j, t) {
-    n = 0
-    for (i = 1; i <= size[key]; i++) if (data[key, i] != "nan") v[++n] = data[key, i] + 0
-    if (n == 0) return "nan"
-    for (i = 2; i <= n; i++)
-        for (j = i; j > 1 && v[j - 1] > v[j]; j--) { t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
-    return (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
-}
+awk "$series_awk"'
 function spread(key,    i, low, high, x) {
     for (i = 1; i <= size[key]; i++) {
         x = data[key, i]
@@ -150,10 +104,9 @@ function spread(key,    i, low, high, x) {
     }
     return sprintf("%.3f%%", 100 * (high - low) / low)
 }
-function shown(x, format) { return x == "nan" ? "nan" : sprintf(format, x) }
 {
     if (!($1 in seen)) { seen[$1] = 1; order[++programs] = $1 }
-    for (k = 1; k <= 4; k++) data[$1 SUBSEP k, ++size[$1 SUBSEP k]] = $(1 + k)
+    for (k = 1; k <= 4; k++) add($1 SUBSEP k, $(1 + k))
 }
 END {
     label[1] = "to map"
