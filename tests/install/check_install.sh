@@ -79,7 +79,9 @@ grep -q "CYOW  to CYUL     Dist = " "$work/installed.actual" ||
 # The program itself: started for a few seconds it must keep running, and (seen with strace
 # where it is installed) open its window icon and first picture from the installed data folder.
 tracer=()
-command -v strace >/dev/null && tracer=(strace -f -qq -e trace=openat -o "$work/trace")
+# One trace file per thread (-ff): the pictures are opened on threads of their own, and in a
+# shared file a call that another thread interrupts is cut into "unfinished" and "resumed" lines.
+command -v strace >/dev/null && tracer=(strace -ff -qq -e trace=openat -o "$work/trace")
 status=0
 QT_QPA_PLATFORM=offscreen timeout 4 "${tracer[@]}" "$prefix/bin/aerlith-calc" >"$work/calc.out" 2>&1 ||
     status=$?
@@ -88,11 +90,11 @@ QT_QPA_PLATFORM=offscreen timeout 4 "${tracer[@]}" "$prefix/bin/aerlith-calc" >"
 if [ "${#tracer[@]}" -gt 0 ]; then
     data=$(cd "$prefix/share/aerlith" 2>/dev/null && pwd -P || echo "$prefix/share/aerlith")
     for file in icon16.png e6b2.jpg; do
-        grep -E "\"([^\"]*/)?share/aerlith/$file\", O_RDONLY[^=]*= [0-9]+$" "$work/trace" |
+        cat "$work"/trace.* | grep -E "\"([^\"]*/)?share/aerlith/$file\", O_RDONLY[^=]*= [0-9]+$" |
             grep -q -F -e "$prefix/share/aerlith/$file" -e "$data/$file" ||
             fail "aerlith-calc did not open $prefix/share/aerlith/$file"
     done
-    grep -q "share/aerlith/e6b2.jpg.*= [0-9]" "$work/trace" &&
+    cat "$work"/trace.* | grep -q "share/aerlith/e6b2.jpg.*= [0-9]" &&
         echo "aerlith-calc ran and opened its pictures from $prefix/share/aerlith"
 else
     [ "$status" -ne 124 ] || echo "aerlith-calc ran (without strace its file reads were not seen)"
