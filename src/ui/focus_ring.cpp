@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRgb>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -40,13 +41,29 @@ void PaintFocusRing(QWidget& control, const std::function<void(QPainter&)>& pain
     const FocusRingBand band = FocusRingOf(control);
     const int width = pixels.width();
     const int height = pixels.height();
+    // Only the band's pixels are visited: the focused text box repaints at every key typed.
+    const auto paintRun = [&](int y, int fromX, int toX) {
+        const auto* under = reinterpret_cast<const QRgb*>(look.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(ring.scanLine(y));
+        for (int x = std::max(fromX, 0); x <= std::min(toX, width - 1); ++x) {
+            const QRgb colour = qUnpremultiply(under[x]);
+            const bool black =
+                layout::BlackStandsOutOver(qRed(colour), qGreen(colour), qBlue(colour));
+            out[x] = black ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+        }
+    };
+    const int left = band.inset;
+    const int right = width - 1 - band.inset;
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const int depth = std::min({x, y, width - 1 - x, height - 1 - y}) - band.inset;
-            if (depth < 0 || depth >= band.thickness) continue;
-            const QColor under = look.pixelColor(x, y);
-            const bool black = layout::BlackStandsOutOver(under.red(), under.green(), under.blue());
-            ring.setPixelColor(x, y, black ? QColor(Qt::black) : QColor(Qt::white));
+        const int depthY = std::min(y, height - 1 - y) - band.inset;
+        if (depthY < 0) continue;
+        if (depthY < band.thickness) {
+            paintRun(y, left, right);
+        } else if (left + band.thickness <= right - band.thickness) {
+            paintRun(y, left, left + band.thickness - 1);
+            paintRun(y, right - band.thickness + 1, right);
+        } else {
+            paintRun(y, left, right);
         }
     }
     QPainter painter(&control);
