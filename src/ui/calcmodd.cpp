@@ -263,19 +263,19 @@ void SplitColor(std::int64_t color) {
 }
 
 void PaintButton(CheckButton& button, std::int32_t color) {
+    const auto paint = [&button](QPalette::ColorRole role, const QColor& colour) {
+        button.SetPalette(SharedPalette(button.Palette(), role, colour));
+    };
     switch (ButtonSchemeFor(SettingText(1).toStdString())) {
         case ButtonScheme::Grey:
-            button.SetPalette(
-                SharedPalette(button.Palette(), QPalette::Button, QColor(128, 128, 128)));
+            paint(QPalette::Button, QColor(128, 128, 128));
             break;
         case ButtonScheme::White:
-            button.SetPalette(
-                SharedPalette(button.Palette(), QPalette::Button, QColor(255, 255, 255)));
-            button.SetPalette(
-                SharedPalette(button.Palette(), QPalette::ButtonText, QColor(0, 0, 0)));
+            paint(QPalette::Button, QColor(255, 255, 255));
+            paint(QPalette::ButtonText, QColor(0, 0, 0));
             break;
         case ButtonScheme::BankColour:
-            button.SetPalette(SharedPalette(button.Palette(), QPalette::Button, ColorOf(color)));
+            paint(QPalette::Button, ColorOf(color));
             break;
         case ButtonScheme::Unchanged:
             break;
