@@ -1,8 +1,23 @@
 # One function per kind of test. Every test runs without a display, and a sanitizer report fails
 # it.
+#
+# The Windows build runs the same tests under Wine (CMAKE_CROSSCOMPILING_EMULATOR), in a Wine
+# prefix of the build folder's own that a first test makes. Tests that cannot run there carry the
+# label linux-only, which the windows test preset leaves out.
 include(GoogleTest)
-find_package(GTest REQUIRED)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(AERLITH_UNDER_WINE OFF)
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+    set(AERLITH_UNDER_WINE ON)
+    # GoogleTest built for Windows from Debian's source.
+    set(AERLITH_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's source")
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${AERLITH_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+else()
+    find_package(GTest REQUIRED)
+endif()
+# What runs a built program in a test script: Wine for the Windows build, nothing on Linux.
+set(AERLITH_TEST_EMULATOR "${CMAKE_CROSSCOMPILING_EMULATOR}")
 
 set(AERLITH_TEST_ENV
     QT_QPA_PLATFORM=offscreen
@@ -13,6 +28,33 @@ set(AERLITH_TEST_ENV
 set(AERLITH_RUNNER_ENV ${AERLITH_TEST_ENV})
 list(FILTER AERLITH_RUNNER_ENV EXCLUDE REGEX "^QT_QPA_PLATFORM=")
 
+if(AERLITH_UNDER_WINE)
+    set(AERLITH_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
+    # What the recording "browser" of the tests' Wine prefix writes each opened address to.
+    set(AERLITH_WINE_OPENED_URLS "C:/aerlith-opened-urls.txt")
+    add_test(NAME wine_prefix COMMAND ${CMAKE_SOURCE_DIR}/scripts/windows/wine-prefix.sh
+                                      ${AERLITH_WINE_PREFIX} start)
+    add_test(NAME wine_prefix_stop COMMAND ${CMAKE_SOURCE_DIR}/scripts/windows/wine-prefix.sh
+                                           ${AERLITH_WINE_PREFIX} stop)
+    set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+    set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine)
+endif()
+
+# aerlith_test_environment(TEST vars...): gives TEST the environment `vars`. Under Wine, a
+# variable whose name starts with QT_ reaches a Windows program only as WINEQT_...; the tests then
+# find fonts in fonts-wine's folder (Qt's offscreen platform reads one folder on Windows) and run
+# in the build's Wine prefix.
+function(aerlith_test_environment name)
+    set(environment ${ARGN})
+    if(AERLITH_UNDER_WINE)
+        list(TRANSFORM environment REPLACE "^QT_" "WINEQT_")
+        list(APPEND environment WINEPREFIX=${AERLITH_WINE_PREFIX} WINEDEBUG=-all
+             WINEQT_QPA_FONTDIR=Z:/usr/share/wine/fonts)
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
+    endif()
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
+endfunction()
+
 # aerlith_gtest(NAME SOURCES files... LIBS targets...): GoogleTest over pure code; each case is
 # a test of its own.
 function(aerlith_gtest name)
@@ -21,7 +63,14 @@ function(aerlith_gtest name)
     aerlith_target_defaults(${name})
     set_target_properties(${name} PROPERTIES AUTOMOC OFF)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${AERLITH_TEST_ENV}")
+    if(AERLITH_UNDER_WINE)
+        # One Wine start per program rather than per case.
+        add_test(NAME ${name} COMMAND ${name})
+        aerlith_test_environment(${name} ${AERLITH_TEST_ENV})
+    else()
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+                             PROPERTIES ENVIRONMENT "${AERLITH_TEST_ENV}")
+    endif()
 endfunction()
 
 # aerlith_qtest(NAME SOURCES files... LIBS targets... [ENVIRONMENT vars...]): QTest driving the
@@ -32,12 +81,13 @@ function(aerlith_qtest name)
     aerlith_target_defaults(${name})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} aerlith_window_test Qt6::Test)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${AERLITH_TEST_ENV};${ARG_ENVIRONMENT}"
-        TIMEOUT 300)
+    aerlith_test_environment(${name} ${AERLITH_TEST_ENV} ${ARG_ENVIRONMENT})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
 
 # aerlith_script_test(NAME COMMAND args... [LABELS labels...] [RUNNER]): a script or program
-# run as a test; RUNNER lets it choose its own platform.
+# run as a test; RUNNER lets it choose its own platform. A script that starts a built program
+# starts it through AERLITH_TEST_EMULATOR, which it is given as EMULATOR.
 function(aerlith_script_test name)
     cmake_parse_arguments(PARSE_ARGV 1 ARG "RUNNER" "TIMEOUT" "COMMAND;LABELS")
     add_test(NAME ${name} COMMAND ${ARG_COMMAND})
@@ -48,7 +98,8 @@ function(aerlith_script_test name)
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
     endif()
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT ${ARG_TIMEOUT})
+    aerlith_test_environment(${name} ${environment})
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
     if(ARG_LABELS)
         set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
     endif()

@@ -2,6 +2,7 @@
 # Installs what building, running and testing need, from Debian's packages. Installs only what is
 # missing, so a second run costs a second; uses sudo when not root.
 set -euo pipefail
+source "$(dirname "$0")/lib/packages.sh"
 
 packages=(
     build-essential cmake pkg-config
@@ -13,22 +14,7 @@ packages=(
     desktop-file-utils appstream
 )
 
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-        || missing+=("$package")
-done
-
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-if [ "${#missing[@]}" -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
-fi
+need_packages "${packages[@]}"
 
 # The tests check that a comma-decimal locale changes nothing; make sure one exists.
 if ! locale -a 2>/dev/null | grep -qi '^fr_CA\.utf-\?8$'; then

@@ -1,22 +1,6 @@
 # What bench/startup.sh and bench/startup_callgrind.sh share; sourced from the project's root.
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-# Installs those of the named Debian packages that are missing.
-need_packages() {
-    local missing=()
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-            || missing+=("$package")
-    done
-    if [ "${#missing[@]}" -gt 0 ]; then
-        as_root apt-get update -qq
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-            "${missing[@]}" >/dev/null
-    fi
-}
+source scripts/lib/packages.sh
 
 # Sets BIN to an absolute folder holding aerlith-calc, empty_window and map_watch: the one given,
 # or the release preset, built first.

@@ -1,14 +1,15 @@
 #include "ui/font_configuration_ahead.h"
 
-#include <fontconfig/fontconfig.h>
+#include "ui/system_fonts.h"
 
 #include <system_error>
 
 namespace aerlith::ui {
 
 FontConfigurationAhead::FontConfigurationAhead() {
+    if (!kSystemFontConfigurationIsRead) return;
     try {
-        reader_ = std::thread([] { FcInit(); });
+        reader_ = std::thread(ReadSystemFontConfiguration);
     } catch (const std::system_error&) {
         // No thread: Qt reads the configuration on the window's thread, as it always can.
     }

@@ -1,18 +1,16 @@
 #include "ui/platform_hooks.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QUrl>
+
+#include "ui/system_browser.h"
 
 namespace aerlith::ui {
 namespace {
 
-void OpenWithDesktopServices(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
-
 void LeaveEventLoop() { QCoreApplication::exit(0); }
 
 OpenWebAddressFunction& OpenFunction() {
-    static OpenWebAddressFunction function = OpenWithDesktopServices;
+    static OpenWebAddressFunction function = OpenInSystemBrowser;
     return function;
 }
 
@@ -37,7 +35,7 @@ void EndProgram() { EndFunction()(); }
 
 OpenWebAddressFunction SetOpenWebAddress(OpenWebAddressFunction function) {
     OpenWebAddressFunction previous = OpenFunction();
-    OpenFunction() = function ? std::move(function) : OpenWithDesktopServices;
+    OpenFunction() = function ? std::move(function) : OpenInSystemBrowser;
     return previous;
 }
 

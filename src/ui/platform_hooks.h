@@ -14,7 +14,7 @@ class Form;
 using OpenWebAddressFunction = std::function<void(const QString& address)>;
 using EndProgramFunction = std::function<void()>;
 
-/// Opens `address` in the user's browser (the default asks Qt's desktop services; the result is
+/// Opens `address` in the user's browser (by default the system's own way, once; the result is
 /// not examined). An empty address opens nothing.
 void OpenWebAddress(const QString& address);
 /// Ends the program (the default leaves the event loop with status 0).

@@ -1,15 +1,17 @@
 # Runs one scenario file through the scenario runner and compares what it prints with the
 # expected text, byte for byte. Called as
-#   cmake -DRUNNER=... -DSCENARIO=... -DEXPECTED=... -DWORKDIR=... [-DDATA=...] -P run_scenario.cmake
+#   cmake -DRUNNER=... -DSCENARIO=... -DEXPECTED=... -DWORKDIR=... [-DDATA=...] [-DEMULATOR=wine]
+#         -P run_scenario.cmake
 
 # The runner sets up its own fixed offscreen screen only when no platform is chosen.
 unset(ENV{QT_QPA_PLATFORM})
+unset(ENV{WINEQT_QPA_PLATFORM})
 set(dataArguments "")
 if(DATA)
     set(dataArguments --data ${DATA})
 endif()
 execute_process(
-    COMMAND ${RUNNER} ${dataArguments} ${SCENARIO}
+    COMMAND ${EMULATOR} ${RUNNER} ${dataArguments} ${SCENARIO}
     WORKING_DIRECTORY ${WORKDIR}
     OUTPUT_VARIABLE actual
     ERROR_VARIABLE errors

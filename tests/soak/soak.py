@@ -12,7 +12,7 @@ Nothing the generator writes may end the program: no `shot`, no `close`, and Esc
 cannot reach a keypad key or the window. Esc is sent only after the runner has confirmed that the
 entry box or the value box about to receive it holds the focus.
 
-usage: soak.py --runner PATH --data DIR [--commands N] [--seed S] [--max-growth PERCENT]
+usage: soak.py --runner PATH [--emulator WINE] --data DIR [--commands N] [--seed S] [--max-growth PERCENT]
 """
 
 import argparse
@@ -209,6 +209,8 @@ class Runner:
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--runner", required=True)
+    parser.add_argument("--emulator", default="",
+                        help="what starts the runner, such as wine for the Windows build")
     parser.add_argument("--data", required=True)
     parser.add_argument("--commands", type=int, default=5000)
     parser.add_argument("--seed", type=int, default=20260)
@@ -218,7 +220,7 @@ def main():
     options = parser.parse_args()
 
     rng = random.Random(options.seed)
-    runner = Runner([options.runner, "--data", options.data])
+    runner = Runner(options.emulator.split() + [options.runner, "--data", options.data])
     started = time.monotonic()
     sent = 0
     escapes = 0

@@ -9,32 +9,31 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "app/calcs.h"
 #include "app/data_paths.h"
+#include "platform/tool_platform.h"
 #include "scenario/scenario_runner.h"
 #include "ui/platform_hooks.h"
 
 namespace {
 
-/// The file describing the fixed screen: the build tree's copy, else (on Linux, where the
-/// executable's own path is at hand before Qt starts) the installed one; empty when neither is
-/// there, and Qt's default offscreen screen is used.
+/// The file describing the fixed screen, as Qt reads a file name (UTF-8): the build tree's copy,
+/// else the installed one beside the executable; empty when neither is there, and Qt's default
+/// offscreen screen is used.
 std::string OffscreenConfig() {
     std::error_code error;
     if (std::filesystem::is_regular_file(AERLITH_OFFSCREEN_CONFIG, error)) {
         return AERLITH_OFFSCREEN_CONFIG;
     }
-#ifdef __linux__
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        const std::filesystem::path installed =
-            executable.parent_path() / AERLITH_INSTALLED_OFFSCREEN_CONFIG;
-        if (std::filesystem::is_regular_file(installed, error)) return installed.string();
-    }
-#endif
-    return {};
+    const std::filesystem::path beside = aerlith::tools::ExecutableDirectory();
+    if (beside.empty()) return {};
+    const std::filesystem::path installed = beside / AERLITH_INSTALLED_OFFSCREEN_CONFIG;
+    if (!std::filesystem::is_regular_file(installed, error)) return {};
+    const std::u8string text = installed.u8string();
+    return std::string(text.begin(), text.end());
 }
 
 int Usage(const char* why) {
@@ -45,13 +44,15 @@ int Usage(const char* why) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    aerlith::tools::UseUnchangedLineEnds();
+    const std::vector<std::string> arguments = aerlith::tools::Utf8Arguments(argc, argv);
     std::string dataDirectory;
     std::string scriptPath;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
         if (argument == "--data") {
-            if (i + 1 >= argc) return Usage("--data needs a folder");
-            dataDirectory = argv[++i];
+            if (i + 1 >= arguments.size()) return Usage("--data needs a folder");
+            dataDirectory = arguments[++i];
         } else if (!argument.empty() && argument[0] == '-' && argument != "-") {
             return Usage("unknown option");
         } else if (scriptPath.empty()) {
@@ -73,6 +74,12 @@ int main(int argc, char* argv[]) {
                 config.empty() ? QByteArray("offscreen")
                                : "offscreen:configfile=" + QByteArray::fromStdString(config));
     }
+    // Offscreen, Qt reads fonts from one folder; where the system keeps its fonts in one (on
+    // Windows), that is the folder, unless the caller named another.
+    const std::string fontFolder = aerlith::tools::SystemFontFolder();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR") && !fontFolder.empty()) {
+        qputenv("QT_QPA_FONTDIR", QByteArray::fromStdString(fontFolder));
+    }
     QApplication application(argc, argv);
     aerlith::app::PrepareApplication(application);
 
@@ -84,8 +91,8 @@ int main(int argc, char* argv[]) {
 
     std::ifstream scriptFile;
     if (!scriptPath.empty() && scriptPath != "-") {
-        scriptFile.open(
-            startDirectory.absoluteFilePath(QString::fromStdString(scriptPath)).toStdString());
+        scriptFile.open(aerlith::app::NativePath(
+            startDirectory.absoluteFilePath(QString::fromStdString(scriptPath))));
         if (!scriptFile) return Usage("cannot read the script");
     }
     std::istream& script = scriptFile.is_open() ? scriptFile : std::cin;

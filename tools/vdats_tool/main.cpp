@@ -37,6 +37,7 @@
 #include "nav/aerodrome_search.h"
 #include "nav/cross_country.h"
 #include "nav/name_fold.h"
+#include "platform/tool_platform.h"
 #include "tables/ascii_text.h"
 
 namespace {
@@ -118,13 +119,13 @@ std::string Shown(const std::filesystem::path& path) {
     return std::string(text.begin(), text.end());
 }
 
-std::optional<std::string> ReadOrComplain(const std::string& path) {
+std::optional<std::string> ReadOrComplain(const std::filesystem::path& path) {
     auto bytes = ReadAerodromeFile(path);
-    if (!bytes) std::cerr << "vdats-tool: cannot read " << path << "\n";
+    if (!bytes) std::cerr << "vdats-tool: cannot read " << Shown(path) << "\n";
     return bytes;
 }
 
-int List(const std::string& path) {
+int List(const std::filesystem::path& path) {
     const auto bytes = ReadOrComplain(path);
     if (!bytes) return kUsage;
     std::cout << "identifier,name,variation,latitude,longitude\n";
@@ -140,12 +141,12 @@ int List(const std::string& path) {
     return kClean;
 }
 
-int Check(const std::string& path) {
+int Check(const std::filesystem::path& path) {
     const auto bytes = ReadOrComplain(path);
     if (!bytes) return kUsage;
     const FileCheck check = CheckAerodromeFile(*bytes);
     const auto print = [&](const FileProblem& problem) {
-        std::cout << path << ":" << problem.line << ": " << problem.text << "\n";
+        std::cout << Shown(path) << ":" << problem.line << ": " << problem.text << "\n";
     };
     for (const FileProblem& problem : check.recordProblems) print(problem);
     std::cout << check.records << " records\n";
@@ -170,15 +171,15 @@ std::optional<int> ParseVariation(std::string_view text) {
     return west ? whole : -whole;
 }
 
-int Encode(const std::string& csvPath, const std::filesystem::path& outPath) {
+int Encode(const std::filesystem::path& csvPath, const std::filesystem::path& outPath) {
     std::ifstream csv(csvPath, std::ios::binary);
     if (!csv) {
-        std::cerr << "vdats-tool: cannot read " << csvPath << "\n";
+        std::cerr << "vdats-tool: cannot read " << Shown(csvPath) << "\n";
         return kUsage;
     }
     std::string row;
     if (!std::getline(csv, row)) {
-        std::cerr << csvPath << ": empty file\n";
+        std::cerr << Shown(csvPath) << ": empty file\n";
         return kProblems;
     }
     if (!row.empty() && row.back() == '\r') row.pop_back();
@@ -187,7 +188,7 @@ int Encode(const std::string& csvPath, const std::filesystem::path& outPath) {
     for (std::size_t i = 0; i < header.size(); ++i) column[std::string(Trim(header[i]))] = i;
     for (const char* name : {"identifier", "name", "variation", "latitude", "longitude"}) {
         if (!column.count(name)) {
-            std::cerr << csvPath << ":1: header lacks the column " << name << "\n";
+            std::cerr << Shown(csvPath) << ":1: header lacks the column " << name << "\n";
             return kProblems;
         }
     }
@@ -199,7 +200,7 @@ int Encode(const std::string& csvPath, const std::filesystem::path& outPath) {
     int lineNumber = 1;
     std::map<std::string, int> firstLineOf;
     const auto report = [&](const std::string& text) {
-        std::cerr << csvPath << ":" << lineNumber << ": " << text << "\n";
+        std::cerr << Shown(csvPath) << ":" << lineNumber << ": " << text << "\n";
         ++problems;
     };
     while (std::getline(csv, row)) {
@@ -292,7 +293,7 @@ int PrintUserFile() {
 
 /// Writes beside the user's file first and then replaces it, so that a calculator searching it
 /// meanwhile reads either the old file or the new one, never half of one.
-int InstallUserFile(const std::string& csvPath) {
+int InstallUserFile(const std::filesystem::path& csvPath) {
     const auto user = UserFileOrComplain();
     if (!user) return kUsage;
     std::error_code error;
@@ -319,7 +320,7 @@ int InstallUserFile(const std::string& csvPath) {
 
 /// An identifier that several records answer is not guessed at: their lines are printed
 /// instead, for the user to pick the identifier meant.
-int Course(const std::string& path, const std::string& origin, const std::string& dest) {
+int Course(const std::filesystem::path& path, const std::string& origin, const std::string& dest) {
     NavState state;
     std::vector<std::string> candidates;
     const CrossCountryResult result =
@@ -339,14 +340,16 @@ int Course(const std::string& path, const std::string& origin, const std::string
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 2 && args[0] == "list") return List(args[1]);
-    if (args.size() == 2 && args[0] == "check") return Check(args[1]);
+    tools::UseUnchangedLineEnds();
+    const std::vector<std::string> args = tools::Utf8Arguments(argc, argv);
+    const auto path = [&args](std::size_t i) { return tools::PathFromUtf8(args[i]); };
+    if (args.size() == 2 && args[0] == "list") return List(path(1));
+    if (args.size() == 2 && args[0] == "check") return Check(path(1));
     if (args.size() == 3 && args[0] == "encode" && args[1] == "--install-user") {
-        return InstallUserFile(args[2]);
+        return InstallUserFile(path(2));
     }
-    if (args.size() == 3 && args[0] == "encode") return Encode(args[1], args[2]);
+    if (args.size() == 3 && args[0] == "encode") return Encode(path(1), path(2));
     if (args.size() == 1 && args[0] == "user-file") return PrintUserFile();
-    if (args.size() == 4 && args[0] == "course") return Course(args[1], args[2], args[3]);
+    if (args.size() == 4 && args[0] == "course") return Course(path(1), args[2], args[3]);
     return Usage();
 }

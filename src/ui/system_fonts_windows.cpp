@@ -1,0 +1,9 @@
+#include "ui/system_fonts.h"
+
+namespace aerlith::ui {
+
+const bool kSystemFontConfigurationIsRead = false;
+
+void ReadSystemFontConfiguration() {}
+
+}  // namespace aerlith::ui
