@@ -17,6 +17,20 @@ stage() {
 }
 jobs=$(nproc 2>/dev/null || echo 2)
 
+# The soak of a preset: its summary lines when it passes, its whole output when it fails.
+soak() {
+    local log status=0
+    log=$(mktemp)
+    ctest --preset "$1" --label-regex soak --verbose >"$log" 2>&1 || status=$?
+    if [ "$status" -eq 0 ]; then
+        grep -E '^[0-9]+: soak:|tests passed' "$log"
+    else
+        cat "$log"
+    fi
+    rm -f "$log"
+    return "$status"
+}
+
 stage "install"
 ./scripts/install-deps.sh
 
@@ -31,7 +45,7 @@ stage "release tests"
 ctest --preset release -j "$jobs" --label-exclude 'fuzz|soak'
 
 stage "release soak"
-ctest --preset release --label-regex soak --verbose | grep -E '^[0-9]+: soak:|tests passed|Failed|\*\*\*'
+soak release
 
 stage "sanitizer build"
 cmake --preset asan-ubsan >/dev/null
@@ -41,7 +55,7 @@ stage "sanitizer tests"
 ctest --preset asan-ubsan -j "$jobs" --label-exclude 'fuzz|soak'
 
 stage "sanitizer soak"
-ctest --preset asan-ubsan --label-regex soak --verbose | grep -E '^[0-9]+: soak:|tests passed|Failed|\*\*\*'
+soak asan-ubsan
 
 stage "fuzz targets"
 ctest --preset asan-ubsan -j "$jobs" --label-regex fuzz --no-tests=ignore
