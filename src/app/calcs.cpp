@@ -28,6 +28,11 @@ constexpr std::int32_t kKeypadColour = Rgb(0, 169, 236);
 constexpr std::int32_t kConversionColour = Rgb(0, 112, 159);
 constexpr std::int32_t kFunctionColour = Rgb(103, 129, 167);
 constexpr std::int32_t kBackgroundColour = Rgb(6, 109, 152);
+// Shadow thicknesses, in tens of twips.
+constexpr std::int32_t kKeypadShadow = 2;
+constexpr std::int32_t kConversionShadow = 3;
+constexpr std::int32_t kFunctionShadow = 4;
+constexpr std::int32_t kEntryShadow = 5;
 constexpr int kPictureIntervalMs = 3000;
 
 QString FirstPicture() { return QStringLiteral("e6b2.jpg"); }
@@ -219,19 +224,21 @@ void Calcs::LayOutValueBoxes() {
 
 void Calcs::DrawShadows() {
     for (int i = 0; i < kKeyCount; ++i) {
-        if (ui::CheckButton* key = ButtonPlus1(i)) calcmodd::DrawButtonShadow(*this, *key, 2);
+        if (ui::CheckButton* key = ButtonPlus1(i)) {
+            calcmodd::DrawButtonShadow(*this, *key, kKeypadShadow);
+        }
         if (i < kFunctionCount) {
             if (ui::CheckButton* function = ButtonPlus3(i)) {
-                calcmodd::DrawButtonShadow(*this, *function, 4);
+                calcmodd::DrawButtonShadow(*this, *function, kFunctionShadow);
             }
         }
         if (i < kConversionCount) {
             if (ui::CheckButton* conversion = ButtonPlus2(i)) {
-                calcmodd::DrawButtonShadow(*this, *conversion, 3);
+                calcmodd::DrawButtonShadow(*this, *conversion, kConversionShadow);
             }
         }
     }
-    calcmodd::DrawButtonShadow(*this, *text2_, 5);
+    calcmodd::DrawButtonShadow(*this, *text2_, kEntryShadow);
 }
 
 void Calcs::Timer1_Timer() {

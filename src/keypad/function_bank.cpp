@@ -108,7 +108,8 @@ void Keypad::ShowPrompt(int first, int countCode) {
     if (entry_ != nullptr) entry_->setText(prompt->entry);
     for (std::size_t i = 0; i < prompt->fieldNames.size(); ++i) {
         const auto box = static_cast<std::int32_t>(i);
-        ui::calcmodd::SetCaptionPair(form_, 2, box, box + kValueBoxCount, prompt->fieldNames[i]);
+        ui::calcmodd::SetCaptionPair(form_, ui::calcmodd::kLabel2Family, box, box + kValueBoxCount,
+                                     prompt->fieldNames[i]);
     }
 }
 

@@ -103,8 +103,8 @@ void MeasureWorkArea() {
     QRect area;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         area = screen->availableGeometry();
-    State().ScreenWidth = WorkAreaTwips(area.width(), TwipsPerPixelX(), 12000);
-    State().ScreenHeight = WorkAreaTwips(area.height(), TwipsPerPixelY(), 8550);
+    State().ScreenWidth = WorkAreaTwips(area.width(), TwipsPerPixelX(), kFallbackScreenWidth);
+    State().ScreenHeight = WorkAreaTwips(area.height(), TwipsPerPixelY(), kFallbackScreenHeight);
 }
 
 void ScaleForm(Form& form) {
@@ -291,8 +291,8 @@ void SetColour(Control& control, QPalette::ColorRole role, const QColor& color) 
 
 void SetCaptionPair(Form& form, std::int32_t family, std::int32_t first, std::int32_t second,
                     const QString& text) {
-    if (family != 1 && family != 2) return;
-    const ControlArray<CaptionLabel> labels = family == 1 ? kLabel1 : kLabel2;
+    if (family != kLabel1Family && family != kLabel2Family) return;
+    const ControlArray<CaptionLabel> labels = family == kLabel1Family ? kLabel1 : kLabel2;
     for (const std::int32_t index : {first, second}) {
         if (CaptionLabel* label = FindControl(form, labels, index)) label->setText(text);
     }

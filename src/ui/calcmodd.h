@@ -18,13 +18,16 @@ class CheckButton;
 
 namespace aerlith::ui::calcmodd {
 
-/// What one pass leaves for the next, whatever window each works on. The work area is 12000 x
-/// 8550 twips until measured. The factors are those of the most recent scaling pass, 0 before
-/// the first: a shadow caption is offset by SizeFactor, and the message box's long layout divides
-/// by WidthFactor before its own pass.
+/// The work area in twips until measured, and for a dimension measured as 0.
+inline constexpr std::int32_t kFallbackScreenWidth = 12000;
+inline constexpr std::int32_t kFallbackScreenHeight = 8550;
+
+/// What one pass leaves for the next, whatever window each works on: the work area, and the
+/// factors of the most recent scaling pass (0 before the first). A shadow caption is offset by
+/// SizeFactor, and the message box's long layout divides by WidthFactor before its own pass.
 struct ModuleState {
-    std::int32_t ScreenWidth = 12000;
-    std::int32_t ScreenHeight = 8550;
+    std::int32_t ScreenWidth = kFallbackScreenWidth;
+    std::int32_t ScreenHeight = kFallbackScreenHeight;
     float SizeFactor = 0;
     float WidthFactor = 0;
 };
@@ -41,7 +44,7 @@ inline constexpr std::int32_t kLoadSkipButton = 111;  ///< buttonplus1 up to 1: 
 inline constexpr std::int32_t kLoadTextShadow = 211;  ///< Label1 up to 1: the text's shadow
 
 /// Measures the work area of the primary screen into ScreenWidth and ScreenHeight (twips);
-/// a dimension that comes out 0 (or no screen) becomes 12000 or 8550.
+/// a dimension that comes out 0 (or no screen) gets its fallback.
 void MeasureWorkArea();
 
 /// Enlarges `form` and its controls by the factors for its kind, then centres it.
@@ -66,6 +69,9 @@ void PaintButton(CheckButton& button, std::int32_t color);
 /// Draws on `form` a black band `thickness` x 20 twips wide behind the right and bottom edges of
 /// its enabled `control`.
 void DrawButtonShadow(Form& form, Control& control, std::int32_t thickness);
+/// SetCaptionPair families.
+inline constexpr std::int32_t kLabel1Family = 1;
+inline constexpr std::int32_t kLabel2Family = 2;
 /// Captions members `first` and `second` of Label1 (family 1) or label2 (family 2) of `form`;
 /// any other family does nothing.
 void SetCaptionPair(Form& form, std::int32_t family, std::int32_t first, std::int32_t second,

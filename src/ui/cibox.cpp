@@ -41,7 +41,7 @@ constexpr std::int32_t kTextHeight = 2100;
 constexpr float kButtonBand = 1300;
 constexpr float kBottomMargin = 400;
 // The long layout: wider, the text narrower than the box by a margin, and below the text a band
-// that the scaling pass to come is meant to leave about this high.
+// of this height divided by the width factor the previous scaling pass left.
 constexpr float kLongLayoutWidth = 10300;
 constexpr float kLongLayoutMargin = 600;
 constexpr float kLongLayoutBand = 800;
