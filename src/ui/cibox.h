@@ -73,7 +73,7 @@ private:
     void FitLabelsToText();
 
     bool longLayout_ = false;
-    std::int32_t boxAnswer_ = kBoxSkip;
+    std::int32_t boxAnswer_ = 0;
 };
 
 /// Builds the box for `text` under `title`, shows it modally and returns its answer once it is
