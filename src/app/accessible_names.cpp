@@ -4,6 +4,7 @@
 #include "tables/message_numbers.h"
 #include "tables/text_tables.h"
 #include "ui/accessibility.h"
+#include "ui/control_arrays.h"
 #include "ui/texts.h"
 
 namespace aerlith::app {
@@ -44,10 +45,8 @@ void Calcs::NameControlsForScreenReaders() {
                                      key->toolTip());
         }
     }
-    for (const char* arrayName : {"buttonplus2", "buttonplus3"}) {
-        for (ui::Control* control : Array(QString::fromLatin1(arrayName))) {
-            auto* button = dynamic_cast<ui::CheckButton*>(control);
-            if (button == nullptr) continue;
+    for (const ui::ControlArray<ui::CheckButton> bank : {ui::kButtonPlus2, ui::kButtonPlus3}) {
+        for (ui::CheckButton* button : ui::MembersOf(*this, bank)) {
             ui::NameForScreenReaders(*button, ui::CaptionWithoutAccelerator(button->text()),
                                      button->toolTip());
         }

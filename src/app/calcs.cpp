@@ -11,6 +11,7 @@
 #include "tables/text_tables.h"
 #include "ui/calcmodd.h"
 #include "ui/cibox.h"
+#include "ui/control_arrays.h"
 #include "ui/hover.h"
 #include "ui/key_ascii.h"
 #include "ui/platform_hooks.h"
@@ -27,30 +28,30 @@ constexpr std::int32_t kKeypadColour = Rgb(0, 169, 236);
 constexpr std::int32_t kConversionColour = Rgb(0, 112, 159);
 constexpr std::int32_t kFunctionColour = Rgb(103, 129, 167);
 constexpr std::int32_t kBackgroundColour = Rgb(6, 109, 152);
+// Shadow thicknesses, in tens of twips.
+constexpr std::int32_t kKeypadShadow = 2;
+constexpr std::int32_t kConversionShadow = 3;
+constexpr std::int32_t kFunctionShadow = 4;
+constexpr std::int32_t kEntryShadow = 5;
 constexpr int kPictureIntervalMs = 3000;
 
 QString FirstPicture() { return QStringLiteral("e6b2.jpg"); }
-
-template <typename T>
-T* MemberAs(const ui::Form& form, const char* arrayName, int index) {
-    return dynamic_cast<T*>(form.Member(QString::fromLatin1(arrayName), index));
-}
 
 }  // namespace
 
 Calcs::Calcs(QString programDirectory, QWidget* parent)
     : ui::Form(QStringLiteral("calcs"), parent),
       programDirectory_(std::move(programDirectory)),
-      keypad_(*this, state, keypad::KeypadHooks{[this] { Form_QueryUnload(); }, {}, {}, {}}) {
+      keypad_(*this, state, keypad::KeypadHooks{[this] { Form_QueryUnload(); }, {}, {}}) {
     // The window's design: member 0 of every control array and the single controls. Key 0 is
     // created first so that it is first in the tab order.
-    keypad0_ = new ui::CheckButton(this, QStringLiteral("buttonplus1"), 0);
-    valueBox0_ = new ui::TextBox(this, QStringLiteral("Text1"), 0);
-    conversion0_ = new ui::CheckButton(this, QStringLiteral("buttonplus2"), 0);
-    function0_ = new ui::CheckButton(this, QStringLiteral("buttonplus3"), 0);
-    label0_ = new ui::CaptionLabel(this, QStringLiteral("label2"), 0);
-    text2_ = new ui::TextBox(this, QStringLiteral("Text2"), 0);
-    image3_ = new ui::ImageBox(this, QStringLiteral("Image3"), 0);
+    keypad0_ = new ui::CheckButton(this, ui::kButtonPlus1.Name(), 0);
+    valueBox0_ = new ui::TextBox(this, ui::kText1.Name(), 0);
+    conversion0_ = new ui::CheckButton(this, ui::kButtonPlus2.Name(), 0);
+    function0_ = new ui::CheckButton(this, ui::kButtonPlus3.Name(), 0);
+    label0_ = new ui::CaptionLabel(this, ui::kLabel2.Name(), 0);
+    text2_ = new ui::TextBox(this, ui::kText2.Name(), 0);
+    image3_ = new ui::ImageBox(this, ui::kImage3.Name(), 0);
     DeclareArray(*keypad0_);
     DeclareArray(*valueBox0_);
     DeclareArray(*conversion0_);
@@ -60,16 +61,8 @@ Calcs::Calcs(QString programDirectory, QWidget* parent)
     DeclareArray(*image3_);
     setWindowIcon(ui::LoadWindowIcon(ProgramFile(QStringLiteral("icon16.png"))));
     connect(&timer1_, &QTimer::timeout, this, &Calcs::Timer1_Timer);
-    keypad_.Hooks().showInfoBox = [](const QString& text, const QString& title) {
-        ui::ShowInfoBox(text, title);
-        return static_cast<int>(calcmodd::BoxAnswer());
-    };
     keypad_.Hooks().lookUpAerodrome = [this] { LookUpByName(); };
     keypad_.Hooks().crossCountry = [this] { ComputeCrossCountry(); };
-}
-
-Calcs::~Calcs() {
-    if (calcmodd::State().CurrentForm == this) calcmodd::State().CurrentForm = nullptr;
 }
 
 QString Calcs::ProgramFile(const QString& name) const {
@@ -80,18 +73,18 @@ QString Calcs::AerodromeFile() const {
     return aerodromeFile_.isEmpty() ? ProgramFile(QStringLiteral("vdats.tst")) : aerodromeFile_;
 }
 
-ui::TextBox* Calcs::Text1(int index) const { return MemberAs<ui::TextBox>(*this, "Text1", index); }
+ui::TextBox* Calcs::Text1(int index) const { return ui::FindControl(*this, ui::kText1, index); }
 ui::CaptionLabel* Calcs::Label2(int index) const {
-    return MemberAs<ui::CaptionLabel>(*this, "label2", index);
+    return ui::FindControl(*this, ui::kLabel2, index);
 }
 ui::CheckButton* Calcs::ButtonPlus1(int index) const {
-    return MemberAs<ui::CheckButton>(*this, "buttonplus1", index);
+    return ui::FindControl(*this, ui::kButtonPlus1, index);
 }
 ui::CheckButton* Calcs::ButtonPlus2(int index) const {
-    return MemberAs<ui::CheckButton>(*this, "buttonplus2", index);
+    return ui::FindControl(*this, ui::kButtonPlus2, index);
 }
 ui::CheckButton* Calcs::ButtonPlus3(int index) const {
-    return MemberAs<ui::CheckButton>(*this, "buttonplus3", index);
+    return ui::FindControl(*this, ui::kButtonPlus3, index);
 }
 
 void Calcs::DecodeFirstPictureAhead(const QString& programDirectory) {
@@ -101,11 +94,14 @@ void Calcs::DecodeFirstPictureAhead(const QString& programDirectory) {
 void Calcs::Form_Load() {
     // Every control gets its font and colours once, when the window is built.
     DeferLooks();
-    calcmodd::State().CurrentForm = this;
     calcmodd::MeasureWorkArea();
     timer1_.setInterval(kPictureIntervalMs);
     timer1_.start();
-    for (const std::int32_t code : {1119, 1217, 138, 227, 313}) calcmodd::LoadControlArray(code);
+    for (const std::int32_t code :
+         {calcmodd::kLoadKeypadKeys, calcmodd::kLoadConversionButtons,
+          calcmodd::kLoadFunctionButtons, calcmodd::kLoadFieldNames, calcmodd::kLoadValueBoxes}) {
+        calcmodd::LoadControlArray(*this, code);
+    }
     state.entryState = keypad::Calculator;
     calcmodd::ApplyStandardLook(*this);
     setWindowTitle(QStringLiteral("   ") + ui::MessageText(msg::kWindowTitle));
@@ -131,13 +127,13 @@ void Calcs::Form_Load() {
 
     LayOutValueBoxes();
     text2_->clear();
-    calcmodd::ScaleForm();
+    calcmodd::ScaleForm(*this);
 
     const ui::TwipsRect& home = text2_->Twips();
     state.entryHome = {ToInt32(home.left).value_or(0), ToInt32(home.top).value_or(0),
                        ToInt32(home.width).value_or(0), ToInt32(home.height).value_or(0)};
 
-    calcmodd::PaintBackground(kBackgroundColour);
+    calcmodd::PaintBackground(*this, kBackgroundColour);
     DrawShadows();
     AttachPointerHandlers();
     NameControlsForScreenReaders();
@@ -174,7 +170,7 @@ void Calcs::LayOutConversionBank() {
             // The fourth column's pass makes no button.
             if (k >= 39) continue;
             if (ui::CheckButton* button = ButtonPlus2(j)) {
-                button->setText(ui::ToQString(ConversionCaption(j).value_or("")));
+                button->setText(ui::FromUtf8(ConversionCaption(j).value_or("")));
                 button->Move(static_cast<float>(column * 1570 + 1070),
                              static_cast<float>(row * 370 + 190), 1500, 350);
                 button->setToolTip(tooltip);
@@ -228,19 +224,21 @@ void Calcs::LayOutValueBoxes() {
 
 void Calcs::DrawShadows() {
     for (int i = 0; i < kKeyCount; ++i) {
-        if (ui::CheckButton* key = ButtonPlus1(i)) calcmodd::DrawButtonShadow(*key, 2);
+        if (ui::CheckButton* key = ButtonPlus1(i)) {
+            calcmodd::DrawButtonShadow(*this, *key, kKeypadShadow);
+        }
         if (i < kFunctionCount) {
             if (ui::CheckButton* function = ButtonPlus3(i)) {
-                calcmodd::DrawButtonShadow(*function, 4);
+                calcmodd::DrawButtonShadow(*this, *function, kFunctionShadow);
             }
         }
         if (i < kConversionCount) {
             if (ui::CheckButton* conversion = ButtonPlus2(i)) {
-                calcmodd::DrawButtonShadow(*conversion, 3);
+                calcmodd::DrawButtonShadow(*this, *conversion, kConversionShadow);
             }
         }
     }
-    calcmodd::DrawButtonShadow(*text2_, 5);
+    calcmodd::DrawButtonShadow(*this, *text2_, kEntryShadow);
 }
 
 void Calcs::Timer1_Timer() {
@@ -273,23 +271,21 @@ void Calcs::AttachPointerHandlers() {
     using MoveHandler = void (Calcs::*)(int);
     using UpHandler = void (Calcs::*)(int, int);
     struct Bank {
-        const char* arrayName;
+        ui::ControlArray<ui::CheckButton> array;
         MoveHandler move;
         UpHandler up;
         ui::HelpBank help;
     };
     const Bank banks[] = {
-        {"buttonplus1", &Calcs::buttonplus1_MouseMove, &Calcs::buttonplus1_MouseUp,
+        {ui::kButtonPlus1, &Calcs::buttonplus1_MouseMove, &Calcs::buttonplus1_MouseUp,
          ui::HelpBank::Keypad},
-        {"buttonplus2", &Calcs::buttonplus2_MouseMove, &Calcs::buttonplus2_MouseUp,
+        {ui::kButtonPlus2, &Calcs::buttonplus2_MouseMove, &Calcs::buttonplus2_MouseUp,
          ui::HelpBank::Conversions},
-        {"buttonplus3", &Calcs::buttonplus3_MouseMove, &Calcs::buttonplus3_MouseUp,
+        {ui::kButtonPlus3, &Calcs::buttonplus3_MouseMove, &Calcs::buttonplus3_MouseUp,
          ui::HelpBank::Functions},
     };
     for (const Bank& bank : banks) {
-        for (ui::Control* control : Array(QString::fromLatin1(bank.arrayName))) {
-            auto* button = dynamic_cast<ui::CheckButton*>(control);
-            if (button == nullptr) continue;
+        for (ui::CheckButton* button : ui::MembersOf(*this, bank.array)) {
             const int index = button->Index();
             connect(button, &ui::CheckButton::PointerMoved, this,
                     [this, move = bank.move, index] { (this->*move)(index); });
@@ -305,26 +301,22 @@ void Calcs::AttachPointerHandlers() {
     }
 }
 
-void Calcs::buttonplus1_MouseMove(int index) {
-    calcmodd::ClearUnderlines(*this);
-    if (ui::CheckButton* button = ButtonPlus1(index)) calcmodd::UnderlineControl(*button);
+void Calcs::buttonplus1_MouseMove(int index) { UnderlineOnly(ButtonPlus1(index)); }
+
+void Calcs::buttonplus2_MouseMove(int index) { UnderlineOnly(ButtonPlus2(index)); }
+
+void Calcs::buttonplus3_MouseMove(int index) { UnderlineOnly(ButtonPlus3(index)); }
+
+void Calcs::UnderlineOnly(ui::CheckButton* button) {
+    ui::ClearUnderlines(*this);
+    if (button != nullptr) ui::UnderlineControl(*button);
 }
 
-void Calcs::buttonplus2_MouseMove(int index) {
-    calcmodd::ClearUnderlines(*this);
-    if (ui::CheckButton* button = ButtonPlus2(index)) calcmodd::UnderlineControl(*button);
-}
+void Calcs::Form_MouseMove() { ui::ClearUnderlines(*this); }
 
-void Calcs::buttonplus3_MouseMove(int index) {
-    calcmodd::ClearUnderlines(*this);
-    if (ui::CheckButton* button = ButtonPlus3(index)) calcmodd::UnderlineControl(*button);
-}
+void Calcs::Text2_MouseMove() { ui::ClearUnderlines(*this); }
 
-void Calcs::Form_MouseMove() { calcmodd::ClearUnderlines(*this); }
-
-void Calcs::Text2_MouseMove() { calcmodd::ClearUnderlines(*this); }
-
-void Calcs::label2_MouseMove(int /*index*/) { calcmodd::ClearUnderlines(*this); }
+void Calcs::label2_MouseMove(int /*index*/) { ui::ClearUnderlines(*this); }
 
 void Calcs::buttonplus1_MouseUp(int index, int button) {
     ShowContextHelp(ui::HelpBank::Keypad, index, button);

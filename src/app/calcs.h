@@ -29,7 +29,6 @@ class Calcs : public ui::Form {
 public:
     /// `programDirectory` is where the aerodrome file and the pictures are found.
     explicit Calcs(QString programDirectory, QWidget* parent = nullptr);
-    ~Calcs() override;
 
     /// Starts decoding, on another thread, the picture that the window shows first, found in
     /// `programDirectory`, so that Form_Load finds it decoded. Needs the application object.
@@ -96,6 +95,8 @@ private:
     void LayOutValueBoxes();
     void DrawShadows();
     void AttachPointerHandlers();
+    /// Clears every underline, then underlines `button` (nullptr: none).
+    void UnderlineOnly(ui::CheckButton* button);
     /// Accessible names and descriptions of every control, after the layout gave them their
     /// captions and tooltips.
     void NameControlsForScreenReaders();

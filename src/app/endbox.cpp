@@ -11,6 +11,7 @@
 #include "ui/accessibility.h"
 #include "ui/calcmodd.h"
 #include "ui/caption_label.h"
+#include "ui/control_arrays.h"
 #include "ui/image_box.h"
 #include "ui/key_ascii.h"
 #include "ui/platform_hooks.h"
@@ -22,12 +23,11 @@ namespace {
 
 constexpr std::int32_t kBackgroundColour = layout::Rgb(7, 49, 89);
 constexpr double kNotePoints = 8;
-const QString kLabels = QStringLiteral("Label1");
 
 }  // namespace
 
 QString ThankYouNote() {
-    using ui::ToQString;
+    using ui::FromUtf8;
     const std::array<QString, 17> lines{
         QStringLiteral("Thank-you for using the Aerlith Vedudoru Dozivozavi! This utility is only "
                        "a small part of the much more extensive"),
@@ -36,18 +36,18 @@ QString ThankYouNote() {
         QString(),
         QString(),
         QStringLiteral("If you have any questions, we can be contacted at:"),
-        ToQString(maker::kCompany),
-        ToQString(maker::kStreet),
-        ToQString(maker::kTownAndProvince),
-        ToQString(maker::kPostalCode) + QStringLiteral("   ") + ToQString(maker::kTelephone),
+        FromUtf8(maker::kCompany),
+        FromUtf8(maker::kStreet),
+        FromUtf8(maker::kTownAndProvince),
+        FromUtf8(maker::kPostalCode) + QStringLiteral("   ") + FromUtf8(maker::kTelephone),
         QString(),
         QStringLiteral("Or in cyberspace at"),
-        ToQString(maker::kFirstWebHost),
-        ToQString(maker::kSecondWebHost),
-        ToQString(maker::kEmail),
+        FromUtf8(maker::kFirstWebHost),
+        FromUtf8(maker::kSecondWebHost),
+        FromUtf8(maker::kEmail),
         QString(),
         QString(),
-        ToQString(maker::kRightsNotice),
+        FromUtf8(maker::kRightsNotice),
     };
     QString note;
     for (const QString& line : lines) note += QStringLiteral("\r\n") + line;
@@ -63,15 +63,15 @@ Endbox::Endbox(QString programDirectory)
     setWindowTitle(QStringLiteral("Thank you!"));
     setWindowIcon(
         ui::LoadWindowIcon(QDir(programDirectory_).filePath(QStringLiteral("icon16.png"))));
-    auto* label0 = new ui::CaptionLabel(this, kLabels, 0);
-    image1_ = new ui::ImageBox(this, QStringLiteral("Image1"), 0);
+    auto* label0 = new ui::CaptionLabel(this, ui::kLabel1.Name(), 0);
+    image1_ = new ui::ImageBox(this, ui::kImage1.Name(), 0);
     DeclareArray(*label0);
     DeclareSingle(*image1_);
     ConnectLabel(0);
 }
 
 ui::CaptionLabel* Endbox::Label1(int index) const {
-    return dynamic_cast<ui::CaptionLabel*>(Member(kLabels, index));
+    return ui::FindControl(*this, ui::kLabel1, index);
 }
 
 void Endbox::ConnectLabel(int index) {
@@ -82,11 +82,10 @@ void Endbox::ConnectLabel(int index) {
 
 void Endbox::Form_Load() {
     namespace calcmodd = ui::calcmodd;
-    calcmodd::State().CurrentForm = this;
     calcmodd::ApplyStandardLook(*this);
-    const std::size_t labelsBefore = Array(kLabels).size();
-    calcmodd::LoadControlArray(211);
-    for (std::size_t i = labelsBefore; i < Array(kLabels).size(); ++i) {
+    const std::size_t labelsBefore = Array(ui::kLabel1.Name()).size();
+    calcmodd::LoadControlArray(*this, calcmodd::kLoadTextShadow);
+    for (std::size_t i = labelsBefore; i < Array(ui::kLabel1.Name()).size(); ++i) {
         ConnectLabel(static_cast<int>(i));
     }
     const QString note = ThankYouNote();
@@ -106,9 +105,9 @@ void Endbox::Form_Load() {
                                             "lit runway at dusk."));
     // The picture lies over the note, so a click on it is not a click on the note.
     image1_->raise();
-    calcmodd::ScaleForm();
+    calcmodd::ScaleForm(*this);
     calcmodd::CenterForm(*this);
-    calcmodd::PaintBackground(kBackgroundColour);
+    calcmodd::PaintBackground(*this, kBackgroundColour);
 }
 
 void Endbox::Form_Click() { Form_QueryUnload(); }
@@ -124,7 +123,7 @@ void Endbox::Form_QueryUnload() {
     ending_ = true;
     Unload();
     // What the shell makes of the address is not looked at; the program ends either way.
-    ui::OpenWebAddress(ui::ToQString(maker::WebAddress()));
+    ui::OpenWebAddress(ui::FromUtf8(maker::WebAddress()));
     ui::EndProgram();
 }
 

@@ -3,6 +3,7 @@
 #include "calc/checked_math.h"
 #include "calc/number_format.h"
 #include "calc/number_reading.h"
+#include "tables/ascii_text.h"
 #include "tables/message_numbers.h"
 #include "tables/text_tables.h"
 
@@ -41,9 +42,7 @@ std::optional<double> Convert(char modeLetter, double v) {
 std::optional<char> ModeLetterOf(std::string_view caption) {
     const std::size_t amp = caption.find('&');
     if (amp == std::string_view::npos || amp + 1 >= caption.size()) return std::nullopt;
-    const char letter = caption[amp + 1];
-    if (letter >= 'A' && letter <= 'Z') return static_cast<char>(letter - 'A' + 'a');
-    return letter;
+    return ToLowerAscii(caption[amp + 1]);
 }
 
 std::optional<std::string> ConvertEntry(char modeLetter, std::string_view entryText) {

@@ -13,9 +13,6 @@ namespace aerlith {
 /// Character code (0..255) at 1-based `position` of `text`; 0 for position 0 or past the end.
 int CharCodeAt(std::string_view text, std::size_t position);
 
-/// True exactly when low < x < high (both bounds exclusive); IsBetween(c, 47, 58) tests a digit.
-constexpr bool IsBetween(int x, int low, int high) { return low < x && x < high; }
-
 /// Removes white space (codes 8, 9, 10, 13, 32) anywhere and checks that every other character
 /// is allowed and the brackets balance, a ")" never closing more than was opened. "E" is allowed
 /// only as digit, "E", sign, digit. Invalid: `text` is emptied and false returned.

@@ -25,8 +25,8 @@ void Keypad::buttonplus2_Click(int index) {
     // Nothing to convert: the entry box stays as it is, the state and letter are already set.
     if (state_.editBuffer.isEmpty() || letter == 0) return;
     if (const std::optional<std::string> converted =
-            ConvertEntry(letter, ui::ToStdString(state_.editBuffer))) {
-        entry_->setText(ui::ToQString(*converted));
+            ConvertEntry(letter, ui::ToUtf8(state_.editBuffer))) {
+        entry_->setText(ui::FromUtf8(*converted));
     }
 }
 

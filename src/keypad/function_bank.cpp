@@ -103,14 +103,13 @@ void Keypad::ShowPrompt(int first, int countCode) {
         palette.setColor(QPalette::Base, QColor(250, 250, 250));
         entry_->setPalette(palette);
     }
-    // The field names are written through the shared module, which works on the current form.
-    ui::calcmodd::State().CurrentForm = &form_;
     const std::optional<PromptText> prompt = BuildPrompt(first, countCode);
     if (!prompt) return;
     if (entry_ != nullptr) entry_->setText(prompt->entry);
     for (std::size_t i = 0; i < prompt->fieldNames.size(); ++i) {
         const auto box = static_cast<std::int32_t>(i);
-        ui::calcmodd::SetCaptionPair(2, box, box + kValueBoxCount, prompt->fieldNames[i]);
+        ui::calcmodd::SetCaptionPair(form_, ui::calcmodd::kLabel2Family, box, box + kValueBoxCount,
+                                     prompt->fieldNames[i]);
     }
 }
 
@@ -131,7 +130,7 @@ void Keypad::CompleteFunction() {
     ValueBoxTexts boxes;
     for (int i = 0; i < kValueBoxCount; ++i) {
         if (const ui::TextBox* box = ValueBox(i)) {
-            boxes[static_cast<std::size_t>(i)] = ui::ToStdString(box->text());
+            boxes[static_cast<std::size_t>(i)] = ui::ToUtf8(box->text());
         }
     }
     const ValueBoxTexts typed = boxes;
@@ -141,9 +140,9 @@ void Keypad::CompleteFunction() {
     for (int i = 0; i < kValueBoxCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
         ui::TextBox* box = ValueBox(i);
-        if (box != nullptr && boxes[at] != typed[at]) box->setText(ui::ToQString(boxes[at]));
+        if (box != nullptr && boxes[at] != typed[at]) box->setText(ui::FromUtf8(boxes[at]));
     }
-    if (line && entry_ != nullptr) entry_->setText(ui::ToQString(*line));
+    if (line && entry_ != nullptr) entry_->setText(ui::FromUtf8(*line));
 }
 
 }  // namespace aerlith::keypad

@@ -4,10 +4,12 @@
 #include "calc/expression_check.h"
 #include "calc/number_format.h"
 #include "keypad/keypad_controls.h"
+#include "tables/ascii_text.h"
 #include "tables/message_numbers.h"
 #include "tables/text_tables.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
+#include "ui/control_arrays.h"
 #include "ui/form.h"
 #include "ui/image_box.h"
 #include "ui/key_ascii.h"
@@ -17,18 +19,10 @@
 namespace aerlith::keypad {
 namespace {
 
-// Keyboard routes compare with the caption put in lower case, so only 'c' presses 'C'.
-int LowerCase(char caption) {
-    if (caption >= 'A' && caption <= 'Z') return caption - 'A' + 'a';
-    return static_cast<unsigned char>(caption);
-}
-
 template <typename T, std::size_t N>
-void FindMembers(const ui::Form& form, const char* arrayName, std::array<T*, N>& members) {
-    for (std::size_t i = 0; i < N; ++i) {
-        members[i] =
-            dynamic_cast<T*>(form.Member(QString::fromLatin1(arrayName), static_cast<int>(i)));
-    }
+void FindMembers(const ui::Form& form, ui::ControlArray<T> array, std::array<T*, N>& members) {
+    for (std::size_t i = 0; i < N; ++i)
+        members[i] = ui::FindControl(form, array, static_cast<int>(i));
 }
 
 template <typename T, std::size_t N>
@@ -53,17 +47,13 @@ void Keypad::Press(ui::CheckButton* button) {
 }
 
 void Keypad::Attach() {
-    FindMembers(form_, "buttonplus1", keys_);
-    FindMembers(form_, "buttonplus2", conversions_);
-    FindMembers(form_, "buttonplus3", functions_);
-    FindMembers(form_, "Text1", valueBoxes_);
-    FindMembers(form_, "label2", labels_);
-    picture_ = dynamic_cast<ui::ImageBox*>(form_.Member(QStringLiteral("Image3"), 0));
-    for (ui::Control* control : form_.Controls()) {
-        if (control->ArrayName() == QStringLiteral("Text2")) {
-            entry_ = dynamic_cast<ui::TextBox*>(control);
-        }
-    }
+    FindMembers(form_, ui::kButtonPlus1, keys_);
+    FindMembers(form_, ui::kButtonPlus2, conversions_);
+    FindMembers(form_, ui::kButtonPlus3, functions_);
+    FindMembers(form_, ui::kText1, valueBoxes_);
+    FindMembers(form_, ui::kLabel2, labels_);
+    picture_ = ui::FindControl(form_, ui::kImage3);
+    entry_ = ui::FindControl(form_, ui::kText2);
 
     for (int i = 0; i < kKeyCount; ++i) {
         if (ui::CheckButton* key = Key(i)) {
@@ -118,7 +108,7 @@ void Keypad::buttonplus1_Click(int index) {
         // The "<" just appended goes together with the character before it.
         if (entry_ != nullptr) {
             state_.editBuffer = entry_->text();
-            state_.editBuffer = ui::ToQString(DropLastChars(ui::ToStdString(state_.editBuffer), 2));
+            state_.editBuffer = ui::FromUtf8(DropLastChars(ui::ToUtf8(state_.editBuffer), 2));
             entry_->setText(state_.editBuffer);
         }
         return;
@@ -133,7 +123,8 @@ void Keypad::buttonplus1_KeyPress(int /*index*/, int keyAscii) {
     }
     for (int k = 0; k < kKeyCount; ++k) {
         const std::optional<char> caption = KeypadCaption(k);
-        if (caption && keyAscii == LowerCase(*caption)) Press(Key(k));
+        // Compared with the caption in lower case, so only 'c' presses 'C'.
+        if (caption && keyAscii == ToLowerAscii(*caption)) Press(Key(k));
     }
     if (keyAscii == ui::kKeyBackspace) Press(Key(kBackKey));
     // '^' has no key of its own. It is appended while the banks are locked too, when only 'C'
@@ -167,8 +158,8 @@ void Keypad::Text2_Edited() {
 
 bool Keypad::CheckExpression() {
     if (entry_ == nullptr) return true;
-    const ExpressionCheck check = ::aerlith::CheckExpression(ui::ToStdString(entry_->text()));
-    if (check.newEntryText) entry_->setText(ui::ToQString(*check.newEntryText));
+    const ExpressionCheck check = ::aerlith::CheckExpression(ui::ToUtf8(entry_->text()));
+    if (check.newEntryText) entry_->setText(ui::FromUtf8(*check.newEntryText));
     return check.refused;
 }
 
@@ -225,7 +216,7 @@ void Keypad::EvaluateEntry() {
         SetKeysEnabled(false);
         return;
     }
-    const std::optional<double> value = EvaluateExpression(ui::ToStdString(entry_->text()));
+    const std::optional<double> value = EvaluateExpression(ui::ToUtf8(entry_->text()));
     if (!value) {
         entry_->setText(ui::MessageText(msg::kRefusal));
         return;
@@ -233,7 +224,7 @@ void Keypad::EvaluateEntry() {
     state_.expressionResult = *value;
     // The few largest doubles have no 15-digit text; writing the result then has no effect.
     if (const std::optional<std::string> shown = FormatGeneral(*value)) {
-        entry_->setText(ui::ToQString(*shown));
+        entry_->setText(ui::FromUtf8(*shown));
     }
 }
 

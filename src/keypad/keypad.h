@@ -29,8 +29,6 @@ namespace aerlith::keypad {
 struct KeypadHooks {
     /// The main window's closing path, run as when the user closes the window.
     std::function<void()> closeWindow;
-    /// The modal message and choice box; returns 1 for "OK", 2 for "Skip" or closed.
-    std::function<int(const QString& text, const QString& title)> showInfoBox;
     /// Completion of "Look U&p Airport ID" (mode letter p). '=' runs it only while value box 0
     /// holds text.
     std::function<void()> lookUpAerodrome;

@@ -8,16 +8,16 @@
 
 namespace aerlith::layout {
 
-ScaleFactors ScaleFactorsFor(std::string_view formName, std::string_view adjustSetting) {
+ScaleFactors ScaleFactorsFor(WindowKind window, bool perWindowAdjustment) {
     float widthFactor = 1.33f;
     float sizeFactor = 1.28f;
     // Each product is stored in single precision, so the factors are rounded after every step.
-    if (formName == "cibox") sizeFactor = static_cast<float>(sizeFactor * 1.1);
-    if (adjustSetting == "OFF" && formName == "calcs") {
+    if (window == WindowKind::MessageBox) sizeFactor = static_cast<float>(sizeFactor * 1.1);
+    if (perWindowAdjustment && window == WindowKind::Main) {
         sizeFactor = static_cast<float>(sizeFactor * 1.1);
         widthFactor = static_cast<float>(widthFactor * 0.8);
     }
-    if (adjustSetting == "OFF" && formName == "cibox") {
+    if (perWindowAdjustment && window == WindowKind::MessageBox) {
         sizeFactor = static_cast<float>(sizeFactor * 0.8);
         widthFactor = 0.9f;
     }

@@ -14,9 +14,16 @@ struct ScaleFactors {
     float widthFactor;  ///< width and left are multiplied by sizeFactor, then by this
 };
 
-/// Factors of the scaling pass for a window named `formName` ("calcs", "cibox", anything else),
-/// with `adjustSetting` the settings entry that enables the per-window adjustment ("OFF").
-ScaleFactors ScaleFactorsFor(std::string_view formName, std::string_view adjustSetting);
+/// The windows the scaling pass tells apart.
+enum class WindowKind {
+    Main,        ///< the calculator's own window
+    MessageBox,  ///< the message and choice box
+    Other,       ///< any other window (the thank-you window)
+};
+
+/// Factors of the scaling pass for a window of kind `window`; `perWindowAdjustment` enables the
+/// extra adjustment of the main window and the message box.
+ScaleFactors ScaleFactorsFor(WindowKind window, bool perWindowAdjustment);
 
 /// A twips value multiplied by a single factor and stored in single precision.
 float ScaleTwips(double twips, float factor);

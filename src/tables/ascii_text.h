@@ -15,6 +15,12 @@ constexpr char ToUpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+/// The lower-case form of an upper-case ASCII letter; every other character as it is.
+constexpr char ToLowerAscii(char letter) {
+    if (letter >= 'A' && letter <= 'Z') return static_cast<char>(letter - 'A' + 'a');
+    return letter;
+}
+
 /// `text` with its ASCII letters in upper case.
 inline std::string UpperAscii(std::string_view text) {
     std::string upper(text);

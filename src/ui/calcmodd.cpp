@@ -14,9 +14,11 @@
 #include "tables/text_tables.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
+#include "ui/control_arrays.h"
 #include "ui/form.h"
 #include "ui/image_box.h"
 #include "ui/text_box.h"
+#include "ui/texts.h"
 #include "ui/twips.h"
 
 namespace aerlith::ui::calcmodd {
@@ -34,10 +36,16 @@ using layout::WorkAreaTwips;
 
 namespace {
 
-QString SettingText(int index) {
-    const auto setting = Setting(index);
-    if (!setting) return {};
-    return QString::fromUtf8(setting->data(), static_cast<qsizetype>(setting->size()));
+// Entries of the settings table read here.
+constexpr int kButtonSchemeSetting = 1;
+constexpr int kPerWindowAdjustmentSetting = 3;  // "OFF" enables the adjustment
+constexpr int kFontNameSetting = 5;
+
+// The scaling pass tells the windows apart by name, case included.
+layout::WindowKind KindOf(const Form& form) {
+    if (form.Name() == QLatin1String("calcs")) return layout::WindowKind::Main;
+    if (form.Name() == QLatin1String("cibox")) return layout::WindowKind::MessageBox;
+    return layout::WindowKind::Other;
 }
 
 const QColor kLightText(255, 255, 248);
@@ -84,7 +92,7 @@ ModuleState& State() {
     return state;
 }
 
-QString StandardFontName() { return SettingText(5); }
+QString StandardFontName() { return FromUtf8(Setting(kFontNameSetting).value_or("")); }
 
 QColor ColorOf(std::int64_t color) {
     const ColorParts parts = layout::SplitColor(color);
@@ -95,26 +103,24 @@ void MeasureWorkArea() {
     QRect area;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         area = screen->availableGeometry();
-    State().ScreenWidth = WorkAreaTwips(area.width(), TwipsPerPixelX(), 12000);
-    State().ScreenHeight = WorkAreaTwips(area.height(), TwipsPerPixelY(), 8550);
+    State().ScreenWidth = WorkAreaTwips(area.width(), TwipsPerPixelX(), kFallbackScreenWidth);
+    State().ScreenHeight = WorkAreaTwips(area.height(), TwipsPerPixelY(), kFallbackScreenHeight);
 }
 
-void ScaleForm() {
-    Form* form = State().CurrentForm;
-    if (form == nullptr) return;
+void ScaleForm(Form& form) {
     const ScaleFactors factors =
-        ScaleFactorsFor(form->Name().toStdString(), SettingText(3).toStdString());
+        ScaleFactorsFor(KindOf(form), Setting(kPerWindowAdjustmentSetting).value_or("") == "OFF");
     State().SizeFactor = factors.sizeFactor;
     State().WidthFactor = factors.widthFactor;
     const float size = factors.sizeFactor;
     const float across = factors.widthFactor;
 
-    const TwipsRect window = form->Twips();
-    form->MoveWindow(window.left, window.top, ScaleTwips(ScaleTwips(window.width, size), across),
-                     ScaleTwips(window.height, size));
-    CenterForm(*form);
+    const TwipsRect window = form.Twips();
+    form.MoveWindow(window.left, window.top, ScaleTwips(ScaleTwips(window.width, size), across),
+                    ScaleTwips(window.height, size));
+    CenterForm(form);
 
-    for (Control* control : form->Controls()) {
+    for (Control* control : form.Controls()) {
         const TwipsRect twips = control->Twips();
         control->Move(ScaleTwips(ScaleTwips(twips.left, size), across), ScaleTwips(twips.top, size),
                       ScaleTwips(ScaleTwips(twips.width, size), across),
@@ -132,15 +138,14 @@ void CenterForm(Form& form) {
     form.MoveWindow(left, top, window.width, window.height);
 }
 
-void LoadControlArray(std::int32_t code) {
-    Form* form = State().CurrentForm;
+void LoadControlArray(Form& form, std::int32_t code) {
     const auto parsed = ParseControlArrayCode(code);
-    if (form == nullptr || !parsed) return;
-    static const std::array<std::array<const char*, 3>, 4> kArrays{{
-        {"buttonplus1", "buttonplus2", "buttonplus3"},
-        {"Label1", "label2", nullptr},
-        {"Text1", "Text2", nullptr},
-        {"Image1", "Image1", "Image1"},
+    if (!parsed) return;
+    static constexpr std::array<std::array<const char*, 3>, 4> kArrays{{
+        {kButtonPlus1.name, kButtonPlus2.name, kButtonPlus3.name},
+        {kLabel1.name, kLabel2.name, nullptr},
+        {kText1.name, kText2.name, nullptr},
+        {kImage1.name, kImage1.name, kImage1.name},
     }};
     const char* arrayName = nullptr;
     if (parsed->kind >= 1 && parsed->kind <= 4) {
@@ -151,13 +156,13 @@ void LoadControlArray(std::int32_t code) {
             arrayName = families[static_cast<std::size_t>(parsed->family - 1)];
         }
     }
-    if (arrayName == nullptr || !form->HasArray(QString::fromLatin1(arrayName))) return;
+    if (arrayName == nullptr || !form.HasArray(QString::fromLatin1(arrayName))) return;
     const QString name = QString::fromLatin1(arrayName);
     // Members are added until there are last + 1; at least one is always added.
     std::int64_t i = 0;
     while (i <= parsed->last) {
-        i = static_cast<std::int64_t>(form->Array(name).size());
-        Control* member = form->LoadMember(name);
+        i = static_cast<std::int64_t>(form.Array(name).size());
+        Control* member = form.LoadMember(name);
         if (member == nullptr) return;
         member->Widget().show();
         if (parsed->kind == 4) member->Widget().raise();
@@ -173,9 +178,7 @@ void ApplyStandardLook(Form& form) {
     QPalette windowPalette = form.palette();
     windowPalette.setColor(QPalette::Window, kLightText);
     form.setPalette(windowPalette);
-    Form* current = State().CurrentForm;
-    if (current == nullptr) return;
-    for (Control* control : current->Controls()) {
+    for (Control* control : form.Controls()) {
         QFont controlFont = control->Font();
         controlFont.setFamily(StandardFontName());
         switch (control->Kind()) {
@@ -237,12 +240,9 @@ void ShowShadowCaption(CaptionLabel* front, CaptionLabel* back, std::int32_t lef
     }
 }
 
-void PaintBackground(std::int64_t color) {
-    Form* form = State().CurrentForm;
-    if (form == nullptr) return;
-    const auto width = ToInt32(form->InnerWidthTwips()).value_or(0);
-    const auto height = ToInt32(form->InnerHeightTwips()).value_or(0);
-    SplitColor(color);
+void PaintBackground(Form& form, std::int64_t color) {
+    const auto width = ToInt32(form.InnerWidthTwips()).value_or(0);
+    const auto height = ToInt32(form.InnerHeightTwips()).value_or(0);
     const std::int32_t strokes = BackgroundStrokeCount(width, height);
     const QPolygonF cover = StrokeCover(width, height, strokes);
     QPolygon pixels;
@@ -250,23 +250,14 @@ void PaintBackground(std::int64_t color) {
         pixels << QPoint(TwipsToPixelsX(point.x()), TwipsToPixelsY(point.y()));
     }
     if (pixels.size() < 3) return;
-    const ModuleState& state = State();
-    form->FillPolygon(pixels, QColor(std::min(state.ColorRed, 255), std::min(state.ColorGreen, 255),
-                                     std::min(state.ColorBlue, 255)));
-}
-
-void SplitColor(std::int64_t color) {
-    const ColorParts parts = layout::SplitColor(color);
-    State().ColorRed = parts.red;
-    State().ColorGreen = parts.green;
-    State().ColorBlue = parts.blue;
+    form.FillPolygon(pixels, ColorOf(color));
 }
 
 void PaintButton(CheckButton& button, std::int32_t color) {
     const auto paint = [&button](QPalette::ColorRole role, const QColor& colour) {
         button.SetPalette(SharedPalette(button.Palette(), role, colour));
     };
-    switch (ButtonSchemeFor(SettingText(1).toStdString())) {
+    switch (ButtonSchemeFor(Setting(kButtonSchemeSetting).value_or(""))) {
         case ButtonScheme::Grey:
             paint(QPalette::Button, QColor(128, 128, 128));
             break;
@@ -282,15 +273,14 @@ void PaintButton(CheckButton& button, std::int32_t color) {
     }
 }
 
-void DrawButtonShadow(Control& control, std::int32_t thickness) {
-    Form* form = State().CurrentForm;
-    if (form == nullptr || !control.Widget().isEnabled()) return;
+void DrawButtonShadow(Form& form, Control& control, std::int32_t thickness) {
+    if (!control.Widget().isEnabled()) return;
     const double d = 10.0 * thickness;
     const TwipsRect& twips = control.Twips();
     const TwipsRect shadow{static_cast<float>(twips.left + d), static_cast<float>(twips.top + d),
                            static_cast<float>(twips.width + d),
                            static_cast<float>(twips.height + d)};
-    form->FillRect(TwipsToPixels(shadow), QColor(0, 0, 0));
+    form.FillRect(TwipsToPixels(shadow), QColor(0, 0, 0));
 }
 
 void SetColour(Control& control, QPalette::ColorRole role, const QColor& color) {
@@ -299,18 +289,12 @@ void SetColour(Control& control, QPalette::ColorRole role, const QColor& color) 
     control.SetPalette(palette);
 }
 
-void SetCaptionPair(std::int32_t family, std::int32_t first, std::int32_t second,
+void SetCaptionPair(Form& form, std::int32_t family, std::int32_t first, std::int32_t second,
                     const QString& text) {
-    Form* form = State().CurrentForm;
-    if (form == nullptr) return;
-    const QString arrayName = family == 1   ? QStringLiteral("Label1")
-                              : family == 2 ? QStringLiteral("label2")
-                                            : QString();
-    if (arrayName.isEmpty()) return;
+    if (family != kLabel1Family && family != kLabel2Family) return;
+    const ControlArray<CaptionLabel> labels = family == kLabel1Family ? kLabel1 : kLabel2;
     for (const std::int32_t index : {first, second}) {
-        if (auto* label = dynamic_cast<CaptionLabel*>(form->Member(arrayName, index))) {
-            label->setText(text);
-        }
+        if (CaptionLabel* label = FindControl(form, labels, index)) label->setText(text);
     }
 }
 

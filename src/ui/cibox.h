@@ -1,7 +1,7 @@
 #pragma once
 // The message and choice box: a title, a block of text and, for a short text, the push buttons
-// "OK" and "Skip". It is laid out afresh and shown modally for every message; the choice comes
-// back in BoxAnswer.
+// "OK" and "Skip". It is laid out afresh and shown modally for every message; the choice is
+// what showing it returns.
 
 #include <QString>
 #include <cstdint>
@@ -17,13 +17,17 @@ class CheckButton;
 /// ones the long layout: a wider box, left-aligned text and no buttons.
 inline constexpr qsizetype kShortTextMaxLength = 70;
 
+/// The box's answers: "OK"; "Skip", which is also the answer of every other way of closing it.
+inline constexpr std::int32_t kBoxOk = 1;
+inline constexpr std::int32_t kBoxSkip = 2;
+
 class Cibox : public ModalForm {
     Q_OBJECT
 public:
     /// The box as designed: "OK" (buttonplus1(0)) and one label (Label1(0)), not yet loaded.
     Cibox();
 
-    /// The load handler: adds the "Skip" button, applies the standard look, BoxAnswer := 2.
+    /// The load handler: adds the "Skip" button, applies the standard look, BoxAnswer := Skip.
     void Form_Load();
     /// Adds the shadow label and lays the box out for `text` under the caption `title` + three
     /// blanks, short or long by the length of `text`; scales, centres and paints it.
@@ -37,6 +41,8 @@ public:
     QString Text() const;
     /// True when the box was laid out without buttons.
     bool IsLongLayout() const { return longLayout_; }
+    /// The box's record of its answer: kBoxSkip from its load on, kBoxOk once "OK" is chosen.
+    std::int32_t BoxAnswer() const { return boxAnswer_; }
 
     void buttonplus1_Click(int index);
     void buttonplus1_KeyPress(int index, int keyAscii);
@@ -55,19 +61,23 @@ private:
     void ConnectButton(int index);
     void ConnectLabel(int index);
 
+    // The steps of LayOut, in order.
+    void AddTextShadow();
+    void PaintButtons();
+    void PlaceBox(const QString& text, const QString& title);
+    void PlaceButton(int index, float left, const QString& caption, const QString& description);
+    void ShowText(const QString& text);
+    void FitHeightToText();
+    void FinishShortLayout();
+    void FinishLongLayout();
+    void FitLabelsToText();
+
     bool longLayout_ = false;
+    std::int32_t boxAnswer_ = 0;
 };
 
-/// Builds the box for `text` under `title`, shows it modally and returns once it is closed.
-/// The choice is left in BoxAnswer: 1 for "OK", 2 for "Skip" or any other way of closing.
-void ShowInfoBox(const QString& text, const QString& title);
+/// Builds the box for `text` under `title`, shows it modally and returns its answer once it is
+/// closed: kBoxOk for "OK", kBoxSkip for "Skip" or any other way of closing.
+std::int32_t ShowInfoBox(const QString& text, const QString& title);
 
 }  // namespace aerlith::ui
-
-namespace aerlith::ui::calcmodd {
-
-/// The answer of the last box: set to 2 whenever the box loads, to 1 when "OK" is chosen and
-/// to 2 when "Skip" is. A caller may set it before showing a box.
-std::int32_t& BoxAnswer();
-
-}  // namespace aerlith::ui::calcmodd

@@ -43,6 +43,10 @@ const std::vector<Control*>& Form::Array(const QString& arrayName) const {
 }
 
 Control* Form::Member(const QString& arrayName, int index) const {
+    if (!HasArray(arrayName)) {
+        const auto single = singles_.find(arrayName);
+        return index == 0 && single != singles_.end() ? single->second : nullptr;
+    }
     const auto& members = Array(arrayName);
     if (index < 0 || static_cast<std::size_t>(index) >= members.size()) return nullptr;
     return members[static_cast<std::size_t>(index)];
@@ -131,6 +135,7 @@ void Form::DeclareArray(Control& member0) {
 
 void Form::DeclareSingle(Control& control) {
     control.SetSingle(true);
+    singles_[control.ArrayName()] = &control;
     Register(control);
 }
 

@@ -27,7 +27,8 @@ public:
 
     /// Members of control array `arrayName`, by index; empty when there is no such array.
     const std::vector<Control*>& Array(const QString& arrayName) const;
-    /// Member `index` of `arrayName`, or nullptr when it does not exist.
+    /// Member `index` of `arrayName`, or nullptr when it does not exist. A single control is
+    /// member 0 of its name.
     Control* Member(const QString& arrayName, int index) const;
     bool HasArray(const QString& arrayName) const;
 
@@ -79,6 +80,7 @@ private:
     std::optional<QFont> pendingFont_;
     std::vector<Control*> controls_;
     std::map<QString, std::vector<Control*>> arrays_;
+    std::map<QString, Control*> singles_;
     std::vector<SurfaceFill> surface_;
 };
 

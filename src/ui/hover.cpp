@@ -5,7 +5,7 @@
 
 #include "ui/form.h"
 
-namespace aerlith::ui::calcmodd {
+namespace aerlith::ui {
 namespace {
 
 void SetUnderline(QWidget& widget, bool underline) {
@@ -27,10 +27,6 @@ void ClearUnderlines(const Form& form) {
         }
     }
 }
-
-}  // namespace aerlith::ui::calcmodd
-
-namespace aerlith::ui {
 
 PointerWatch::PointerWatch(QWidget& widget, WatchedMoves moves)
     : QObject(&widget), widget_(widget), moves_(moves) {

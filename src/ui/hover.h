@@ -7,20 +7,14 @@
 class QWidget;
 
 namespace aerlith::ui {
-class Form;
-}
 
-namespace aerlith::ui::calcmodd {
+class Form;
 
 /// Underlines the caption of `control` unless it already is; writes the font only on a change.
 void UnderlineControl(QWidget& control);
 /// Removes the underline from every button of `form` whose caption is underlined; other kinds of
 /// control are left alone.
 void ClearUnderlines(const Form& form);
-
-}  // namespace aerlith::ui::calcmodd
-
-namespace aerlith::ui {
 
 /// Which pointer moves a PointerWatch reports.
 enum class WatchedMoves {

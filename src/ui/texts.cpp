@@ -4,12 +4,18 @@
 
 namespace aerlith::ui {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QString FromUtf8(std::string_view bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-std::string ToStdString(const QString& text) { return text.toStdString(); }
+std::string ToUtf8(const QString& text) { return text.toStdString(); }
 
-QString MessageText(int index) { return ToQString(Message(index)); }
+QString FromLatin1(std::string_view bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string ToLatin1(const QString& text) { return text.toLatin1().toStdString(); }
+
+QString MessageText(int index) { return FromUtf8(Message(index)); }
 
 }  // namespace aerlith::ui

@@ -14,17 +14,16 @@ namespace {
 // Factors worked by hand: 1.28 x 1.1 x 0.8 = 1.1264 with 0.9 across for the box; the base 1.28
 // and 1.33 otherwise. The main window's 1.408 and 1.064: the scenario startup.
 TEST(ScaleFactors, PerWindowAdjustment) {
-    // Name, window, adjustment setting, the product of both factors (width and left), the size
-    // factor (height, top and font size).
-    const std::tuple<const char*, const char*, const char*, double, double> rows[] = {
-        {"message box", "cibox", "OFF", 1.1264 * 0.9, 1.1264},
-        {"thank-you window", "endbox", "OFF", 1.28 * 1.33, 1.28},
-        {"main window without adjustment", "calcs", "ON", 1.28 * 1.33, 1.28},
-        {"box without adjustment", "cibox", "", 1.408 * 1.33, 1.408},
-        {"name compared exactly", "Calcs", "OFF", 1.28 * 1.33, 1.28},
+    // Name, window, adjustment on, the product of both factors (width and left), the size factor
+    // (height, top and font size).
+    const std::tuple<const char*, WindowKind, bool, double, double> rows[] = {
+        {"message box", WindowKind::MessageBox, true, 1.1264 * 0.9, 1.1264},
+        {"thank-you window", WindowKind::Other, true, 1.28 * 1.33, 1.28},
+        {"main window without adjustment", WindowKind::Main, false, 1.28 * 1.33, 1.28},
+        {"box without adjustment", WindowKind::MessageBox, false, 1.408 * 1.33, 1.408},
     };
-    for (const auto& [name, form, setting, across, size] : rows) {
-        const ScaleFactors factors = ScaleFactorsFor(form, setting);
+    for (const auto& [name, window, adjustment, across, size] : rows) {
+        const ScaleFactors factors = ScaleFactorsFor(window, adjustment);
         // Single-precision factors: agreement to six significant digits.
         EXPECT_NEAR(ScaleTwips(ScaleTwips(1000, factors.sizeFactor), factors.widthFactor),
                     1000 * across, 1e-3)

@@ -6,14 +6,12 @@
 #include <functional>
 
 #include "support/window_test.h"
-#include "ui/calcmodd.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
 #include "ui/cibox.h"
 
 using aerlith::ui::Cibox;
 namespace ui = aerlith::ui;
-namespace calcmodd = aerlith::ui::calcmodd;
 
 namespace {
 
@@ -29,12 +27,10 @@ class CiboxTest : public aerlith::test::WindowTest {
 
 private:
     // Shows the box for `text` and runs `act` on it from inside its wait; returns the box's
-    // answer, set beforehand to 0 so that a 2 is the one the box's load left.
+    // answer.
     int ShowAndAct(const QString& text, const std::function<void(Cibox&)>& act) {
         Answer([&act](ui::Form& box) { act(dynamic_cast<Cibox&>(box)); });
-        calcmodd::BoxAnswer() = 0;
-        ui::ShowInfoBox(text, QStringLiteral("Title"));
-        return calcmodd::BoxAnswer();
+        return ui::ShowInfoBox(text, QStringLiteral("Title"));
     }
 
 private slots:

@@ -13,7 +13,9 @@
 #include "scenario/window_targets.h"
 #include "tables/text_tables.h"
 #include "ui/caption_label.h"
+#include "ui/check_button.h"
 #include "ui/cibox.h"
+#include "ui/control_arrays.h"
 #include "ui/twips.h"
 
 namespace aerlith::scenario {
@@ -125,11 +127,10 @@ void ScenarioRunner::ApplyReply(ui::ModalForm& modal, Reply reply) {
         case Reply::Ok:
         case Reply::Skip: {
             // A button the window does not show cannot be clicked: the reply is used up.
-            ui::Control* button =
-                modal.Member(QStringLiteral("buttonplus1"), reply == Reply::Ok ? 0 : 1);
-            if (button != nullptr && button->Widget().isVisible()) {
-                QWidget& widget = button->Widget();
-                QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, widget.rect().center());
+            ui::CheckButton* button =
+                ui::FindControl(modal, ui::kButtonPlus1, reply == Reply::Ok ? 0 : 1);
+            if (button != nullptr && button->isVisible()) {
+                QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
             }
             return;
         }
@@ -144,9 +145,9 @@ void ScenarioRunner::ApplyReply(ui::ModalForm& modal, Reply reply) {
         case Reply::Click: {
             // The middle of the part of the text that lies inside the window, clicked on whatever
             // is on top there.
-            const ui::Control* text = modal.Member(QStringLiteral("Label1"), 0);
+            const ui::CaptionLabel* text = ui::FindControl(modal, ui::kLabel1);
             if (text == nullptr) return;
-            const QRect shown = text->Widget().geometry().intersected(modal.rect());
+            const QRect shown = text->geometry().intersected(modal.rect());
             if (shown.isEmpty()) return;
             const QPoint point = shown.center();
             QWidget* target = modal.childAt(point);
@@ -322,12 +323,13 @@ std::string ScenarioRunner::EnabledLine() const {
 
 std::string ScenarioRunner::UnderlineLine() const {
     std::string names;
-    for (const char* bank : {"buttonplus1", "buttonplus2", "buttonplus3"}) {
-        for (ui::Control* control : calcs_.Array(QString::fromLatin1(bank))) {
-            if (control->Widget().font().underline()) {
+    for (const ui::ControlArray<ui::CheckButton> bank :
+         {ui::kButtonPlus1, ui::kButtonPlus2, ui::kButtonPlus3}) {
+        for (ui::CheckButton* button : ui::MembersOf(calcs_, bank)) {
+            if (button->font().underline()) {
                 // Appended piece by piece: GCC 12 misreads " " + string.
                 names += ' ';
-                names += control->DisplayName().toStdString();
+                names += button->DisplayName().toStdString();
             }
         }
     }
