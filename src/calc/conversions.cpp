@@ -46,7 +46,6 @@ std::optional<char> ModeLetterOf(std::string_view caption) {
 }
 
 std::optional<std::string> ConvertEntry(char modeLetter, std::string_view entryText) {
-    if (entryText.empty()) return std::nullopt;
     const std::optional<double> r = Convert(modeLetter, ReadLeadingNumber(entryText));
     if (!r) return std::nullopt;
     // Through the standard form and back: rounds to two decimals, drops the grouping.

@@ -17,8 +17,8 @@ std::optional<char> ModeLetterOf(std::string_view caption);
 /// Fahrenheit to Celsius, (v - 32) x 5 / 9; a letter found in the factor table multiplies by its
 /// factor (n: 1.152, h: 33.86395, ...); any other letter gives 0. The result is rounded to two
 /// decimals (halves away from zero) and written in the general number form: 212, 115.2, -17.78.
-/// nullopt when the entry is empty (nothing to convert) or the arithmetic overflows; the entry
-/// then stays as it is.
+/// nullopt when the result leaves the double range or is one of the few largest doubles that have
+/// no text: it cannot be shown.
 std::optional<std::string> ConvertEntry(char modeLetter, std::string_view entryText);
 
 }  // namespace aerlith

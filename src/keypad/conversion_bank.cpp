@@ -3,6 +3,7 @@
 #include "calc/conversions.h"
 #include "keypad/keypad.h"
 #include "keypad/keypad_controls.h"
+#include "tables/message_numbers.h"
 #include "tables/text_tables.h"
 #include "ui/check_button.h"
 #include "ui/key_ascii.h"
@@ -27,7 +28,12 @@ void Keypad::buttonplus2_Click(int index) {
     if (const std::optional<std::string> converted =
             ConvertEntry(letter, ui::ToUtf8(state_.editBuffer))) {
         entry_->setText(ui::FromUtf8(*converted));
+        return;
     }
+    // A result beyond the double range: the box shows the evaluator's error text and, since no
+    // conversion is shown, is back in the calculator state that text has after a failed '='.
+    entry_->setText(ui::MessageText(msg::kRefusal));
+    state_.entryState = Calculator;
 }
 
 void Keypad::buttonplus2_KeyPress(int index, int keyAscii) {

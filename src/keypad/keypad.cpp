@@ -84,6 +84,8 @@ void Keypad::Attach() {
         }
     }
     if (entry_ != nullptr) {
+        // None of these can stand in an expression: their keys take them instead of the box.
+        entry_->SetSwallowedKeys({ui::kKeyEnter, ui::kKeyEscape, '=', 'c', '<'});
         connect(entry_, &ui::TextBox::KeyTyped, this, &Keypad::Text2_KeyPress);
         connect(entry_, &ui::TextBox::textEdited, this, &Keypad::Text2_Edited);
     }
@@ -149,7 +151,9 @@ void Keypad::Text1_KeyPress(int index, int keyAscii) {
 }
 
 void Keypad::Text2_KeyPress(int keyAscii) {
-    if (keyAscii == ui::kKeyEnter) Press(Key(kEqualsKey));
+    if (keyAscii == ui::kKeyEnter || keyAscii == '=') Press(Key(kEqualsKey));
+    if (keyAscii == 'c') Press(Key(kClearKey));
+    if (keyAscii == '<') Press(Key(kBackKey));
 }
 
 void Keypad::Text2_Edited() {

@@ -69,7 +69,8 @@ public:
     /// Esc presses 'C'. Everything else is typed into the box.
     void Text1_KeyPress(int index, int keyAscii);
 
-    /// A character typed in the entry box: Enter presses '='. Esc does nothing.
+    /// A character typed in the entry box: Enter and '=' press '=', 'c' presses 'C', '<' presses
+    /// '<'; none of these is typed into the box. Esc does nothing.
     void Text2_KeyPress(int keyAscii);
     /// The user typed or pasted into the entry box: a shown conversion result becomes an
     /// expression again.

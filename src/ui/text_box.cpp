@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <limits>
 
 #include "ui/focus_ring.h"
 #include "ui/key_ascii.h"
@@ -21,6 +22,9 @@ TextBox::TextBox(QWidget* parent, const QString& arrayName, int index)
     const int textStart = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this) + 2;
     const int margin = std::max(0, FocusRingDepth(*this) - textStart);
     setTextMargins(margin, 0, margin, 0);
+    // Qt's default limit of 32,767 characters drops further typing without a sign; the evaluator
+    // works through far longer expressions, so the box takes all the user types.
+    setMaxLength(std::numeric_limits<int>::max());
 }
 
 void TextBox::initStyleOption(QStyleOptionFrame* option) const {

@@ -58,6 +58,17 @@ private slots:
         QCOMPARE(calcs_->Text2().text(), QStringLiteral("14"));
     }
 
+    void aLongExpressionKeepsEveryTypedKey() {
+        // 16,384 ones take the text to 32,767 characters, the most a line box holds by default;
+        // the "+5" typed after them must count: 16,384 + 5.
+        const QString ones = QStringLiteral("1+").repeated(16383) + QLatin1Char('1');
+        calcs_->Text2().setFocus(Qt::TabFocusReason);
+        calcs_->Text2().setText(ones);
+        QTest::keyClicks(&calcs_->Text2(), QStringLiteral("+5"));
+        QTest::keyClick(&calcs_->Text2(), Qt::Key_Return);
+        QCOMPARE(calcs_->Text2().text(), QStringLiteral("16389"));
+    }
+
     void aCommaDecimalLocaleChangesNoText() {
         const QLocale previous;
         const std::string previousC = std::setlocale(LC_ALL, nullptr);
