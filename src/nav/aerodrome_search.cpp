@@ -89,7 +89,10 @@ bool NameMatches(std::string_view nameLine, std::string_view query) {
 LookUpResult LookUpByName(const std::filesystem::path& file, std::string_view query,
                           const CandidateQuestion& acceptCandidate) {
     const auto bytes = ReadAerodromeFile(file);
-    if (!bytes) return LookUpResult{std::string(Message(msg::kDatabaseUnreadable))};
+    if (!bytes) {
+        return LookUpResult{LookUpOutcome::kUnreadable,
+                            std::string(Message(msg::kDatabaseUnreadable))};
+    }
     return LookUpByNameInBytes(*bytes, query, acceptCandidate);
 }
 
@@ -101,10 +104,10 @@ LookUpResult LookUpByNameInBytes(std::string_view fileBytes, std::string_view qu
         if (!MatchOf(record->nameLine, upperQuery, query.size())) continue;
         std::string candidate = CandidateEntryText(*record);
         if (acceptCandidate && acceptCandidate(candidate))
-            return LookUpResult{std::move(candidate)};
+            return LookUpResult{LookUpOutcome::kTaken, std::move(candidate)};
     }
     // Skipping every candidate ends the same way as finding none.
-    return LookUpResult{std::string(Message(msg::kNotFound))};
+    return LookUpResult{LookUpOutcome::kNotFound, std::string(Message(msg::kNotFound))};
 }
 
 bool IsIdentifierQueryLength(std::string_view query) {

@@ -31,20 +31,24 @@ std::optional<float> SingleRadians(float degrees) {
     return CheckedSingle(static_cast<double>(degrees) * kDegreesToRadians);
 }
 
+CrossCountryResult Refused(CrossCountryOutcome outcome, int message) {
+    return CrossCountryResult{outcome, std::string(Message(message))};
+}
+
 std::optional<CrossCountryResult> Refusal(const FindResult& result) {
     if (std::holds_alternative<WrongIdentifierLength>(result)) {
-        return CrossCountryResult{std::string(Message(msg::kWrongIdentifierLength)), true};
+        return Refused(CrossCountryOutcome::kWrongIdentifierLength, msg::kWrongIdentifierLength);
     }
     if (std::holds_alternative<DatabaseUnreadable>(result)) {
-        return CrossCountryResult{std::string(Message(msg::kDatabaseUnreadable))};
+        return Refused(CrossCountryOutcome::kUnreadable, msg::kDatabaseUnreadable);
     }
     if (std::holds_alternative<AerodromeNotFound>(result)) {
-        return CrossCountryResult{std::string(Message(msg::kNotFound))};
+        return Refused(CrossCountryOutcome::kNotFound, msg::kNotFound);
     }
     return std::nullopt;
 }
 
-CrossCountryResult ErrorResult() { return CrossCountryResult{std::string(Message(msg::kRefusal))}; }
+CrossCountryResult ErrorResult() { return Refused(CrossCountryOutcome::kNoLeg, msg::kRefusal); }
 
 /// The result line, or nullopt when a number cannot be written.
 std::optional<std::string> ResultLine(const FoundAerodrome& origin, const FoundAerodrome& dest,
@@ -85,7 +89,7 @@ CrossCountryResult RunCrossCountry(const Finder& find, std::string_view originTe
     if (!leg) return ErrorResult();
     auto line = ResultLine(*origin, *dest, *leg, state);
     if (!line) return ErrorResult();
-    return CrossCountryResult{std::move(*line)};
+    return CrossCountryResult{CrossCountryOutcome::kLeg, std::move(*line)};
 }
 
 }  // namespace
