@@ -115,7 +115,7 @@ private:
 
 // Steps 1 and 2 of the density altitude and the dewpoint: the temperature in Celsius from box 0
 // (at most 99), then held in single precision.
-void ReadTemperature(ValueBoxTexts& boxes, FlightMembers& members, Steps& steps) {
+void ReadTemperature(ValueBoxTexts& boxes, KeptFlightValues& members, Steps& steps) {
     ReadValue(boxes, 0, 99, members);
     steps.Run([&] {
         const auto celsius = Single(members.lastValue);
@@ -127,7 +127,7 @@ void ReadTemperature(ValueBoxTexts& boxes, FlightMembers& members, Steps& steps)
 
 }  // namespace
 
-bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
+bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     steps.Run([&] {  // 1. true course
         ReadValue(boxes, 0, 360, members);
@@ -140,7 +140,7 @@ bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
     return steps.AllTookEffect();
 }
 
-std::string CompletePressureAltitude(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompletePressureAltitude(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     ReadValue(boxes, 0, 40, members);  // 1. altimeter setting
@@ -153,7 +153,7 @@ std::string CompletePressureAltitude(ValueBoxTexts& boxes, FlightMembers& member
     return steps.Entry(line);
 }
 
-std::string CompleteTrueAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteTrueAirspeed(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     std::int32_t altitudeFt = 0;
@@ -176,7 +176,7 @@ std::string CompleteTrueAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
     return steps.Entry(line);
 }
 
-std::string CompleteDensityAltitude(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteDensityAltitude(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     float x = 0;
@@ -198,7 +198,7 @@ std::string CompleteDensityAltitude(ValueBoxTexts& boxes, FlightMembers& members
     return steps.Entry(line);
 }
 
-std::string CompleteDewpoint(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteDewpoint(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     float a = 0;
@@ -221,7 +221,7 @@ std::string CompleteDewpoint(ValueBoxTexts& boxes, FlightMembers& members) {
     return steps.Entry(line);
 }
 
-std::string CompleteCrosswind(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteCrosswind(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     ReadValue(boxes, 0, 999, members);      // 1. wind speed
@@ -238,7 +238,7 @@ std::string CompleteCrosswind(ValueBoxTexts& boxes, FlightMembers& members) {
     return steps.Entry(line);
 }
 
-std::string CompleteWindFinding(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteWindFinding(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     double groundSpeed = 0;
@@ -296,7 +296,7 @@ std::string CompleteWindFinding(ValueBoxTexts& boxes, FlightMembers& members) {
     return steps.Entry(line);
 }
 
-std::string CompleteHeadingAndGroundSpeed(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteHeadingAndGroundSpeed(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     double windFromRad = 0;
@@ -347,26 +347,26 @@ std::string CompleteHeadingAndGroundSpeed(ValueBoxTexts& boxes, FlightMembers& m
     return steps.Entry(line);
 }
 
-std::optional<std::string> CompleteFlightFunction(char modeLetter, ValueBoxTexts& boxes,
-                                                  FlightMembers& members) {
-    switch (modeLetter) {
-        case 'e':
+std::string CompleteFlightFunction(FlightFunction function, ValueBoxTexts& boxes,
+                                   KeptFlightValues& members) {
+    switch (function) {
+        case FlightFunction::kPressureAltitude:
             return CompletePressureAltitude(boxes, members);
-        case 'a':
+        case FlightFunction::kTrueAirspeed:
             return CompleteTrueAirspeed(boxes, members);
-        case 's':
+        case FlightFunction::kDensityAltitude:
             return CompleteDensityAltitude(boxes, members);
-        case 'o':
+        case FlightFunction::kDewpoint:
             return CompleteDewpoint(boxes, members);
-        case 'w':
+        case FlightFunction::kCrosswind:
             return CompleteCrosswind(boxes, members);
-        case '-':
+        case FlightFunction::kWindFinding:
             return CompleteWindFinding(boxes, members);
-        case 'd':
+        case FlightFunction::kHeadingAndGroundSpeed:
             return CompleteHeadingAndGroundSpeed(boxes, members);
-        default:
-            return std::nullopt;
     }
+    // Only a value cast from outside the enumeration gets here.
+    return Text(msg::kRefusal);
 }
 
 }  // namespace aerlith
