@@ -4,6 +4,7 @@
 
 #include "calc/angles.h"
 #include "calc/checked_math.h"
+#include "calc/conversions.h"
 #include "calc/number_format.h"
 #include "tables/message_numbers.h"
 #include "tables/text_tables.h"
@@ -12,7 +13,31 @@ namespace aerlith {
 
 namespace {
 
+// Pressure altitude: the standard atmosphere's sea-level pressure, and the rule of thumb that
+// the altitude rises 1000 feet for each inch of mercury the pressure falls below it.
 constexpr double kStandardPressureInHg = 29.92;
+constexpr double kFeetPerInHg = 1000;
+
+// True airspeed: the rule of thumb that it exceeds the indicated airspeed by 2 % per 1000 feet.
+constexpr double kTrueAirspeedGainPer1000Ft = 0.02;
+
+// Density altitude. The density of dry air in pounds per cubic foot is the pressure in inches of
+// mercury times this factor over the temperature in degrees Rankine: the gas law, about 70.73
+// (lbf/ft2 per inHg) over dry air's gas constant, about 53.33 (ft lbf per lb and degree Rankine).
+constexpr double kDryAirDensityLbPerFt3RankinePerInHg = 1.32625;
+// Degrees Rankine count degrees Fahrenheit from absolute zero, which is -459.67 F.
+constexpr double kRankineAboveFahrenheit = 459.67;
+// The standard atmosphere's altitude in feet for an air density x in lb/ft3, as the rational fit
+// (kDensityFitSeaLevelLbPerFt2 - x * kDensityFitFt) / (kDensityFitPoleLbPerFt3 - x). The first
+// constant over the second, about 0.0765 lb/ft3, is the standard sea-level density, where the
+// altitude comes out 0.
+constexpr double kDensityFitSeaLevelLbPerFt2 = 11346;
+constexpr double kDensityFitFt = 148300;
+constexpr double kDensityFitPoleLbPerFt3 = 0.37921;
+
+// Dewpoint: the Magnus formula's constants over water, b (no unit) and c (degrees Celsius).
+constexpr double kMagnusB = 17.27;
+constexpr double kMagnusCCelsius = 237.3;
 
 // A double on its way through a formula. Once an operation fails (division by zero, overflow,
 // a logarithm or square root out of its domain) the value stays failed, so a formula reads as
@@ -145,7 +170,8 @@ std::string CompletePressureAltitude(ValueBoxTexts& boxes, KeptFlightValues& mem
     std::optional<std::string> line;
     ReadValue(boxes, 0, 40, members);  // 1. altimeter setting
     steps.Run([&] {                    // 2. result line
-        const auto feet = RoundedText((Value(kStandardPressureInHg) - members.lastValue) * 1000);
+        const auto feet =
+            RoundedText((Value(kStandardPressureInHg) - members.lastValue) * kFeetPerInHg);
         if (!feet) return false;
         line = Text(msg::kPressureAltitudeIs) + *feet + " feet.";
         return true;
@@ -167,8 +193,9 @@ std::string CompleteTrueAirspeed(ValueBoxTexts& boxes, KeptFlightValues& members
     ReadValue(boxes, 1, 999, members);  // 3. indicated airspeed
     steps.Run([&] {                     // 4. result line: 2 % per 1000 feet
         const double indicated = members.lastValue;
-        const auto tas = GeneralText(
-            Value(indicated) * 0.02 * (Value(static_cast<double>(altitudeFt)) / 1000) + indicated);
+        const auto tas = GeneralText(Value(indicated) * kTrueAirspeedGainPer1000Ft *
+                                         (Value(static_cast<double>(altitudeFt)) / 1000) +
+                                     indicated);
         if (!tas) return false;
         line = Text(msg::kTrueAirspeedIs) + *tas;
         return true;
@@ -183,14 +210,17 @@ std::string CompleteDensityAltitude(ValueBoxTexts& boxes, KeptFlightValues& memb
     ReadTemperature(boxes, members, steps);  // 1 and 2. temperature, held in single precision
     ReadValue(boxes, 1, 50, members);        // 3. station pressure
     steps.Run([&] {                          // 4. density factor: pressure over Rankine temperature
-        const auto factor = Single(Value(members.lastValue) * 1.32625 /
-                                   (Value(members.temperature) * (9.0 / 5.0) + 32 + 459.67));
+        const auto factor = Single(Value(members.lastValue) * kDryAirDensityLbPerFt3RankinePerInHg /
+                                   (Value(members.temperature) * kFahrenheitPerCelsius +
+                                    kWaterFreezesFahrenheit + kRankineAboveFahrenheit));
         if (!factor) return false;
         x = *factor;
         return true;
     });
     steps.Run([&] {  // 5. result line
-        const auto feet = RoundedText((Value(11346) - Value(x) * 148300) / (Value(0.37921) - x));
+        const auto feet =
+            RoundedText((Value(kDensityFitSeaLevelLbPerFt2) - Value(x) * kDensityFitFt) /
+                        (Value(kDensityFitPoleLbPerFt3) - x));
         if (!feet) return false;
         line = Text(msg::kDensityAltitudeIs) + *feet;
         return true;
@@ -207,13 +237,14 @@ std::string CompleteDewpoint(ValueBoxTexts& boxes, KeptFlightValues& members) {
     steps.Run([&] {                          // 4. dewpoint factor, single precision
         const Value t = members.temperature;
         const auto factor =
-            Single((Log(Value(members.lastValue) / 100) + t * 17.27 / (t + 237.3)) / 17.27);
+            Single((Log(Value(members.lastValue) / 100) + t * kMagnusB / (t + kMagnusCCelsius)) /
+                   kMagnusB);
         if (!factor) return false;
         a = *factor;
         return true;
     });
     steps.Run([&] {  // 5. result line
-        const auto celsius = OneDecimalText(Value(a) * 237.3 / (Value(1.0F) - a));
+        const auto celsius = OneDecimalText(Value(a) * kMagnusCCelsius / (Value(1.0F) - a));
         if (!celsius) return false;
         line = Text(msg::kDewpointIs) + *celsius;
         return true;
@@ -225,7 +256,7 @@ std::string CompleteCrosswind(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     ReadValue(boxes, 0, 999, members);      // 1. wind speed
-    members.windSpeed = members.lastValue;  // 2.
+    members.windSpeed = members.lastValue;  // 2. kept as the wind speed
     ReadValue(boxes, 1, 90, members);       // 3. angle between wind and runway
     steps.Run([&] {                         // 4. result line
         const Value theta = Value(members.lastValue) * kDegreesToRadians;
@@ -244,9 +275,9 @@ std::string CompleteWindFinding(ValueBoxTexts& boxes, KeptFlightValues& members)
     double groundSpeed = 0;
     double delta = 0;
     double windDirectionRad = 0;
-    steps.Run([&] { return ReadCourseAndAirspeed(boxes, members); });  // 1.
+    steps.Run([&] { return ReadCourseAndAirspeed(boxes, members); });  // 1. course, airspeed
     ReadValue(boxes, 2, 360, members);                                 // 2. true heading
-    steps.Run([&] {                                                    // 3.
+    steps.Run([&] {                                                    // 3. in radians
         const auto heading = (Value(members.lastValue) * kDegreesToRadians).Get();
         if (!heading) return false;
         members.headingRad = *heading;
@@ -259,7 +290,10 @@ std::string CompleteWindFinding(ValueBoxTexts& boxes, KeptFlightValues& members)
         delta = *difference;
         return true;
     });
-    steps.Run([&] {  // 6. wind speed; the whole angle's sine is halved, then squared
+    // 6. wind speed, by the law of cosines in its half-angle form,
+    // (TAS - GS)^2 + 4 * TAS * GS * sin(delta / 2)^2, except that the sine of the whole angle is
+    // halved, then squared.
+    steps.Run([&] {
         const double tas = members.trueAirspeed;
         const auto speed = (Sqrt(Square(Value(tas) - groundSpeed) +
                                  Value(4) * tas * groundSpeed * Square(Sin(delta) / 2)))
@@ -302,9 +336,9 @@ std::string CompleteHeadingAndGroundSpeed(ValueBoxTexts& boxes, KeptFlightValues
     double windFromRad = 0;
     double enteredWindSpeed = 0;
     double r = 0;
-    steps.Run([&] { return ReadCourseAndAirspeed(boxes, members); });  // 1.
+    steps.Run([&] { return ReadCourseAndAirspeed(boxes, members); });  // 1. course, airspeed
     ReadValue(boxes, 2, 360, members);                                 // 2. wind direction
-    steps.Run([&] {                                                    // 3.
+    steps.Run([&] {                                                    // 3. in radians
         const auto from = (Value(members.lastValue) * kDegreesToRadians).Get();
         if (!from) return false;
         windFromRad = *from;

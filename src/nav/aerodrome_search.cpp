@@ -70,7 +70,8 @@ std::optional<std::string> ReadAerodromeFile(const std::filesystem::path& file) 
     std::ifstream stream(file, std::ios::binary);
     if (!stream.is_open()) return std::nullopt;
     std::string bytes;
-    std::array<char, 65536> chunk{};
+    constexpr std::size_t kChunkBytes = 64 * 1024;
+    std::array<char, kChunkBytes> chunk{};
     while (bytes.size() < kMaxAerodromeFileBytes) {
         const auto wanted =
             std::min<std::uintmax_t>(chunk.size(), kMaxAerodromeFileBytes - bytes.size());

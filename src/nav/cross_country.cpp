@@ -14,6 +14,9 @@ namespace aerlith {
 
 namespace {
 
+// A minute of arc of the sphere is one nautical mile; half a turn holds 180 * 60 of them.
+constexpr double kNauticalMilesPerRadian = 10800.0 / kPiPrime;
+
 /// The value as it reads back from its one-decimal text (halves away from zero).
 std::optional<double> OneDecimal(double value) {
     const auto text = FormatOneDecimal(value);
@@ -127,7 +130,7 @@ std::optional<Leg> ComputeLeg(float originLatDeg, float originLonDeg, float dest
     const double distance = distanceRad;
 
     Leg leg;
-    const auto nm = OneDecimalSingle(distance * (10800.0 / kPiPrime));
+    const auto nm = OneDecimalSingle(distance * kNauticalMilesPerRadian);
     // Positions that coincide, or lie so close that no distance shows, have no course.
     if (!nm || *nm == 0.0f) return std::nullopt;
     leg.distanceNm = *nm;
