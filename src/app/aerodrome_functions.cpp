@@ -32,10 +32,9 @@ void Calcs::LookUpByName() {
     const LookUpResult result = aerlith::LookUpByName(
         NativePath(AerodromeFile()), ui::ToLatin1(nameBox->text()), AskInMessageBox(*text2_));
     text2_->setText(ui::FromLatin1(result.entryText));
-    if (result.clearModeLetter) state.modeLetter.clear();
-    if (result.disableEquals) {
-        if (ui::CheckButton* equals = ButtonPlus1(keypad::kEqualsKey)) equals->setEnabled(false);
-    }
+    // Whatever it came to, the look-up ends its function: a new one starts from its button.
+    state.modeLetter.clear();
+    if (ui::CheckButton* equals = ButtonPlus1(keypad::kEqualsKey)) equals->setEnabled(false);
 }
 
 void Calcs::ComputeCrossCountry() {
@@ -46,7 +45,9 @@ void Calcs::ComputeCrossCountry() {
         NativePath(AerodromeFile()), ui::ToLatin1(origin->text()),
         ui::ToLatin1(destination->text()), navState_, AskInMessageBox(*text2_));
     text2_->setText(ui::FromLatin1(result.entryText));
-    if (result.disableEquals) {
+    // An identifier of the wrong length locks '=' until a key unlocks it; after the other
+    // outcomes '=' repeats the computation.
+    if (result.outcome == CrossCountryOutcome::kWrongIdentifierLength) {
         if (ui::CheckButton* equals = ButtonPlus1(keypad::kEqualsKey)) equals->setEnabled(false);
     }
 }

@@ -18,11 +18,12 @@ constexpr std::size_t kFactorWidth = 10;
 std::optional<double> Convert(char modeLetter, double v) {
     std::optional<double> r = 0.0;
     if (modeLetter == 'u') {
-        const std::optional<double> scaled = CheckedMul(9.0 / 5.0, v);
-        r = scaled ? CheckedAdd(*scaled, 32.0) : std::nullopt;
+        const std::optional<double> scaled = CheckedMul(kFahrenheitPerCelsius, v);
+        r = scaled ? CheckedAdd(*scaled, kWaterFreezesFahrenheit) : std::nullopt;
     }
     if (modeLetter == 'f') {
-        const std::optional<double> offset = CheckedSub(v, 32.0);
+        // Times 5, then over 9: 9 / 5 is not exact in binary, and dividing by it moves last bits.
+        const std::optional<double> offset = CheckedSub(v, kWaterFreezesFahrenheit);
         const std::optional<double> scaled = offset ? CheckedMul(*offset, 5.0) : std::nullopt;
         r = scaled ? CheckedDiv(*scaled, 9.0) : std::nullopt;
     }

@@ -21,4 +21,9 @@ std::optional<char> ModeLetterOf(std::string_view caption);
 /// no text: it cannot be shown.
 std::optional<std::string> ConvertEntry(char modeLetter, std::string_view entryText);
 
+/// Degrees Fahrenheit in one degree Celsius (9 / 5, computed).
+inline constexpr double kFahrenheitPerCelsius = 9.0 / 5.0;
+/// Water freezes at 32 degrees Fahrenheit, the Fahrenheit reading of 0 degrees Celsius.
+inline constexpr double kWaterFreezesFahrenheit = 32.0;
+
 }  // namespace aerlith

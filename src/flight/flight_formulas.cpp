@@ -4,6 +4,7 @@
 
 #include "calc/angles.h"
 #include "calc/checked_math.h"
+#include "calc/conversions.h"
 #include "calc/number_format.h"
 #include "tables/message_numbers.h"
 #include "tables/text_tables.h"
@@ -12,7 +13,31 @@ namespace aerlith {
 
 namespace {
 
+// Pressure altitude: the standard atmosphere's sea-level pressure, and the rule of thumb that
+// the altitude rises 1000 feet for each inch of mercury the pressure falls below it.
 constexpr double kStandardPressureInHg = 29.92;
+constexpr double kFeetPerInHg = 1000;
+
+// True airspeed: the rule of thumb that it exceeds the indicated airspeed by 2 % per 1000 feet.
+constexpr double kTrueAirspeedGainPer1000Ft = 0.02;
+
+// Density altitude. The density of dry air in pounds per cubic foot is the pressure in inches of
+// mercury times this factor over the temperature in degrees Rankine: the gas law, about 70.73
+// (lbf/ft2 per inHg) over dry air's gas constant, about 53.33 (ft lbf per lb and degree Rankine).
+constexpr double kDryAirDensityLbPerFt3RankinePerInHg = 1.32625;
+// Degrees Rankine count degrees Fahrenheit from absolute zero, which is -459.67 F.
+constexpr double kRankineAboveFahrenheit = 459.67;
+// The standard atmosphere's altitude in feet for an air density x in lb/ft3, as the rational fit
+// (kDensityFitSeaLevelLbPerFt2 - x * kDensityFitFt) / (kDensityFitPoleLbPerFt3 - x). The first
+// constant over the second, about 0.0765 lb/ft3, is the standard sea-level density, where the
+// altitude comes out 0.
+constexpr double kDensityFitSeaLevelLbPerFt2 = 11346;
+constexpr double kDensityFitFt = 148300;
+constexpr double kDensityFitPoleLbPerFt3 = 0.37921;
+
+// Dewpoint: the Magnus formula's constants over water, b (no unit) and c (degrees Celsius).
+constexpr double kMagnusB = 17.27;
+constexpr double kMagnusCCelsius = 237.3;
 
 // A double on its way through a formula. Once an operation fails (division by zero, overflow,
 // a logarithm or square root out of its domain) the value stays failed, so a formula reads as
@@ -115,7 +140,7 @@ private:
 
 // Steps 1 and 2 of the density altitude and the dewpoint: the temperature in Celsius from box 0
 // (at most 99), then held in single precision.
-void ReadTemperature(ValueBoxTexts& boxes, FlightMembers& members, Steps& steps) {
+void ReadTemperature(ValueBoxTexts& boxes, KeptFlightValues& members, Steps& steps) {
     ReadValue(boxes, 0, 99, members);
     steps.Run([&] {
         const auto celsius = Single(members.lastValue);
@@ -127,7 +152,7 @@ void ReadTemperature(ValueBoxTexts& boxes, FlightMembers& members, Steps& steps)
 
 }  // namespace
 
-bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
+bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     steps.Run([&] {  // 1. true course
         ReadValue(boxes, 0, 360, members);
@@ -140,12 +165,13 @@ bool ReadCourseAndAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
     return steps.AllTookEffect();
 }
 
-std::string CompletePressureAltitude(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompletePressureAltitude(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     ReadValue(boxes, 0, 40, members);  // 1. altimeter setting
     steps.Run([&] {                    // 2. result line
-        const auto feet = RoundedText((Value(kStandardPressureInHg) - members.lastValue) * 1000);
+        const auto feet =
+            RoundedText((Value(kStandardPressureInHg) - members.lastValue) * kFeetPerInHg);
         if (!feet) return false;
         line = Text(msg::kPressureAltitudeIs) + *feet + " feet.";
         return true;
@@ -153,7 +179,7 @@ std::string CompletePressureAltitude(ValueBoxTexts& boxes, FlightMembers& member
     return steps.Entry(line);
 }
 
-std::string CompleteTrueAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteTrueAirspeed(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     std::int32_t altitudeFt = 0;
@@ -167,8 +193,9 @@ std::string CompleteTrueAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
     ReadValue(boxes, 1, 999, members);  // 3. indicated airspeed
     steps.Run([&] {                     // 4. result line: 2 % per 1000 feet
         const double indicated = members.lastValue;
-        const auto tas = GeneralText(
-            Value(indicated) * 0.02 * (Value(static_cast<double>(altitudeFt)) / 1000) + indicated);
+        const auto tas = GeneralText(Value(indicated) * kTrueAirspeedGainPer1000Ft *
+                                         (Value(static_cast<double>(altitudeFt)) / 1000) +
+                                     indicated);
         if (!tas) return false;
         line = Text(msg::kTrueAirspeedIs) + *tas;
         return true;
@@ -176,21 +203,24 @@ std::string CompleteTrueAirspeed(ValueBoxTexts& boxes, FlightMembers& members) {
     return steps.Entry(line);
 }
 
-std::string CompleteDensityAltitude(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteDensityAltitude(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     float x = 0;
     ReadTemperature(boxes, members, steps);  // 1 and 2. temperature, held in single precision
     ReadValue(boxes, 1, 50, members);        // 3. station pressure
     steps.Run([&] {                          // 4. density factor: pressure over Rankine temperature
-        const auto factor = Single(Value(members.lastValue) * 1.32625 /
-                                   (Value(members.temperature) * (9.0 / 5.0) + 32 + 459.67));
+        const auto factor = Single(Value(members.lastValue) * kDryAirDensityLbPerFt3RankinePerInHg /
+                                   (Value(members.temperature) * kFahrenheitPerCelsius +
+                                    kWaterFreezesFahrenheit + kRankineAboveFahrenheit));
         if (!factor) return false;
         x = *factor;
         return true;
     });
     steps.Run([&] {  // 5. result line
-        const auto feet = RoundedText((Value(11346) - Value(x) * 148300) / (Value(0.37921) - x));
+        const auto feet =
+            RoundedText((Value(kDensityFitSeaLevelLbPerFt2) - Value(x) * kDensityFitFt) /
+                        (Value(kDensityFitPoleLbPerFt3) - x));
         if (!feet) return false;
         line = Text(msg::kDensityAltitudeIs) + *feet;
         return true;
@@ -198,7 +228,7 @@ std::string CompleteDensityAltitude(ValueBoxTexts& boxes, FlightMembers& members
     return steps.Entry(line);
 }
 
-std::string CompleteDewpoint(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteDewpoint(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     float a = 0;
@@ -207,13 +237,14 @@ std::string CompleteDewpoint(ValueBoxTexts& boxes, FlightMembers& members) {
     steps.Run([&] {                          // 4. dewpoint factor, single precision
         const Value t = members.temperature;
         const auto factor =
-            Single((Log(Value(members.lastValue) / 100) + t * 17.27 / (t + 237.3)) / 17.27);
+            Single((Log(Value(members.lastValue) / 100) + t * kMagnusB / (t + kMagnusCCelsius)) /
+                   kMagnusB);
         if (!factor) return false;
         a = *factor;
         return true;
     });
     steps.Run([&] {  // 5. result line
-        const auto celsius = OneDecimalText(Value(a) * 237.3 / (Value(1.0F) - a));
+        const auto celsius = OneDecimalText(Value(a) * kMagnusCCelsius / (Value(1.0F) - a));
         if (!celsius) return false;
         line = Text(msg::kDewpointIs) + *celsius;
         return true;
@@ -221,11 +252,11 @@ std::string CompleteDewpoint(ValueBoxTexts& boxes, FlightMembers& members) {
     return steps.Entry(line);
 }
 
-std::string CompleteCrosswind(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteCrosswind(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     ReadValue(boxes, 0, 999, members);      // 1. wind speed
-    members.windSpeed = members.lastValue;  // 2.
+    members.windSpeed = members.lastValue;  // 2. kept as the wind speed
     ReadValue(boxes, 1, 90, members);       // 3. angle between wind and runway
     steps.Run([&] {                         // 4. result line
         const Value theta = Value(members.lastValue) * kDegreesToRadians;
@@ -238,15 +269,15 @@ std::string CompleteCrosswind(ValueBoxTexts& boxes, FlightMembers& members) {
     return steps.Entry(line);
 }
 
-std::string CompleteWindFinding(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteWindFinding(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     double groundSpeed = 0;
     double delta = 0;
     double windDirectionRad = 0;
-    steps.Run([&] { return ReadCourseAndAirspeed(boxes, members); });  // 1.
+    steps.Run([&] { return ReadCourseAndAirspeed(boxes, members); });  // 1. course, airspeed
     ReadValue(boxes, 2, 360, members);                                 // 2. true heading
-    steps.Run([&] {                                                    // 3.
+    steps.Run([&] {                                                    // 3. in radians
         const auto heading = (Value(members.lastValue) * kDegreesToRadians).Get();
         if (!heading) return false;
         members.headingRad = *heading;
@@ -259,7 +290,10 @@ std::string CompleteWindFinding(ValueBoxTexts& boxes, FlightMembers& members) {
         delta = *difference;
         return true;
     });
-    steps.Run([&] {  // 6. wind speed; the whole angle's sine is halved, then squared
+    // 6. wind speed, by the law of cosines in its half-angle form,
+    // (TAS - GS)^2 + 4 * TAS * GS * sin(delta / 2)^2, except that the sine of the whole angle is
+    // halved, then squared.
+    steps.Run([&] {
         const double tas = members.trueAirspeed;
         const auto speed = (Sqrt(Square(Value(tas) - groundSpeed) +
                                  Value(4) * tas * groundSpeed * Square(Sin(delta) / 2)))
@@ -296,15 +330,15 @@ std::string CompleteWindFinding(ValueBoxTexts& boxes, FlightMembers& members) {
     return steps.Entry(line);
 }
 
-std::string CompleteHeadingAndGroundSpeed(ValueBoxTexts& boxes, FlightMembers& members) {
+std::string CompleteHeadingAndGroundSpeed(ValueBoxTexts& boxes, KeptFlightValues& members) {
     Steps steps;
     std::optional<std::string> line;
     double windFromRad = 0;
     double enteredWindSpeed = 0;
     double r = 0;
-    steps.Run([&] { return ReadCourseAndAirspeed(boxes, members); });  // 1.
+    steps.Run([&] { return ReadCourseAndAirspeed(boxes, members); });  // 1. course, airspeed
     ReadValue(boxes, 2, 360, members);                                 // 2. wind direction
-    steps.Run([&] {                                                    // 3.
+    steps.Run([&] {                                                    // 3. in radians
         const auto from = (Value(members.lastValue) * kDegreesToRadians).Get();
         if (!from) return false;
         windFromRad = *from;
@@ -347,26 +381,26 @@ std::string CompleteHeadingAndGroundSpeed(ValueBoxTexts& boxes, FlightMembers& m
     return steps.Entry(line);
 }
 
-std::optional<std::string> CompleteFlightFunction(char modeLetter, ValueBoxTexts& boxes,
-                                                  FlightMembers& members) {
-    switch (modeLetter) {
-        case 'e':
+std::string CompleteFlightFunction(FlightFunction function, ValueBoxTexts& boxes,
+                                   KeptFlightValues& members) {
+    switch (function) {
+        case FlightFunction::kPressureAltitude:
             return CompletePressureAltitude(boxes, members);
-        case 'a':
+        case FlightFunction::kTrueAirspeed:
             return CompleteTrueAirspeed(boxes, members);
-        case 's':
+        case FlightFunction::kDensityAltitude:
             return CompleteDensityAltitude(boxes, members);
-        case 'o':
+        case FlightFunction::kDewpoint:
             return CompleteDewpoint(boxes, members);
-        case 'w':
+        case FlightFunction::kCrosswind:
             return CompleteCrosswind(boxes, members);
-        case '-':
+        case FlightFunction::kWindFinding:
             return CompleteWindFinding(boxes, members);
-        case 'd':
+        case FlightFunction::kHeadingAndGroundSpeed:
             return CompleteHeadingAndGroundSpeed(boxes, members);
-        default:
-            return std::nullopt;
     }
+    // Only a value cast from outside the enumeration gets here.
+    return Text(msg::kRefusal);
 }
 
 }  // namespace aerlith

@@ -15,7 +15,7 @@ constexpr double kRefusedValue = 0.001;
 
 }  // namespace
 
-double ReadValue(ValueBoxTexts& boxes, int index, std::int32_t max, FlightMembers& members) {
+double ReadValue(ValueBoxTexts& boxes, int index, std::int32_t max, KeptFlightValues& members) {
     if (index < 0 || index >= static_cast<int>(boxes.size())) return members.lastValue;
     std::string& box = boxes[static_cast<std::size_t>(index)];
     members.lastValue = ReadLeadingNumber(box);

@@ -1,6 +1,6 @@
 #pragma once
-// The reading of the flight-computer value boxes, and the members of the main window that keep
-// what was read and computed from one '=' to the next. Pure code.
+// The reading of the flight-computer value boxes, and the values last read and computed that the
+// completions keep from one '=' to the next. Pure code.
 
 #include <array>
 #include <cstdint>
@@ -10,8 +10,10 @@
 
 namespace aerlith {
 
-/// Members of the main window that keep their values from one '=' to the next.
-struct FlightMembers {
+/// The values the flight-computer completions last read and computed, kept from one '=' to the
+/// next: a completion starts from what the one before left here. The window holds one, and the
+/// fields carry the names its members have.
+struct KeptFlightValues {
     double lastValue = 0;     ///< the value most recently read by ReadValue
     float temperature = 0;    ///< degrees Celsius, single precision (density altitude, dewpoint)
     double windSpeed = 0;     ///< entered (crosswind) or computed (wind finding) wind speed
@@ -28,6 +30,6 @@ using ValueBoxTexts = std::array<std::string, kValueBoxCount>;
 /// no leading number, "0.0", "00"), is refused: its text becomes "Error - Input Range is 0 to "
 /// followed by `max`, and 0.001 stands in for the value. There is no lower bound. An index
 /// outside 0..3 reads nothing and returns `lastValue` unchanged.
-double ReadValue(ValueBoxTexts& boxes, int index, std::int32_t max, FlightMembers& members);
+double ReadValue(ValueBoxTexts& boxes, int index, std::int32_t max, KeptFlightValues& members);
 
 }  // namespace aerlith

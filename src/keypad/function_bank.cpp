@@ -40,6 +40,29 @@ constexpr std::array<PromptEntries, 9> kPrompts = {{
     {'o', msg::kDewpointTemperatureField, 1},
 }};
 
+// The flight-computer function each mode letter completes; 'p' and 'y' are the aerodrome ones.
+struct FlightLetter {
+    char modeLetter;
+    FlightFunction function;
+};
+constexpr std::array<FlightLetter, 7> kFlightLetters = {{
+    {'e', FlightFunction::kPressureAltitude},
+    {'a', FlightFunction::kTrueAirspeed},
+    {'s', FlightFunction::kDensityAltitude},
+    {'o', FlightFunction::kDewpoint},
+    {'w', FlightFunction::kCrosswind},
+    {'-', FlightFunction::kWindFinding},
+    {'d', FlightFunction::kHeadingAndGroundSpeed},
+}};
+
+std::optional<FlightFunction> FlightFunctionOf(const QString& modeLetter) {
+    if (modeLetter.size() != 1) return std::nullopt;
+    for (const FlightLetter& flight : kFlightLetters) {
+        if (modeLetter.front() == QLatin1Char(flight.modeLetter)) return flight.function;
+    }
+    return std::nullopt;
+}
+
 struct PromptText {
     QString entry;
     std::vector<QString> fieldNames;  ///< of value boxes 0, 1, ...
@@ -125,7 +148,8 @@ void Keypad::CompleteFunction() {
         }
         return;
     }
-    if (letter.size() != 1) return;
+    const std::optional<FlightFunction> function = FlightFunctionOf(letter);
+    if (!function) return;
 
     ValueBoxTexts boxes;
     for (int i = 0; i < kValueBoxCount; ++i) {
@@ -134,15 +158,14 @@ void Keypad::CompleteFunction() {
         }
     }
     const ValueBoxTexts typed = boxes;
-    const std::optional<std::string> line =
-        CompleteFlightFunction(letter.front().toLatin1(), boxes, flight_);
+    const std::string line = CompleteFlightFunction(*function, boxes, flight_);
     // A refused box now shows the range message.
     for (int i = 0; i < kValueBoxCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
         ui::TextBox* box = ValueBox(i);
         if (box != nullptr && boxes[at] != typed[at]) box->setText(ui::FromUtf8(boxes[at]));
     }
-    if (line && entry_ != nullptr) entry_->setText(ui::FromUtf8(*line));
+    if (entry_ != nullptr) entry_->setText(ui::FromUtf8(line));
 }
 
 }  // namespace aerlith::keypad

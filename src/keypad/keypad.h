@@ -52,7 +52,7 @@ public:
 
     KeypadHooks& Hooks() { return hooks_; }
     /// The flight-computer members, kept from one '=' to the next.
-    const FlightMembers& Flight() const { return flight_; }
+    const KeptFlightValues& Flight() const { return flight_; }
 
     /// Key `index` was pressed (once per press): enables '=', then '=' runs its dispatch, 'C'
     /// clears and unlocks, '<' drops the last character, any other key appends its caption and
@@ -122,7 +122,7 @@ private:
     ui::Form& form_;
     CalcsState& state_;
     KeypadHooks hooks_;
-    FlightMembers flight_;
+    KeptFlightValues flight_;
 
     std::array<ui::CheckButton*, kKeyCount> keys_{};
     std::array<ui::CheckButton*, kConversionCount> conversions_{};

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "calc/number_format.h"
 #include "calc/number_reading.h"
@@ -17,6 +18,8 @@ namespace {
 constexpr int kFirstPairByte = 91;
 constexpr int kLastPairByte = 255;
 constexpr int kPairByteOffset = 90;
+// One entry for each pair of bytes, keyed by first byte * 256 + second byte.
+constexpr std::size_t kBytePairKeys = 256 * 256;
 
 unsigned char ByteAt(std::string_view text, std::size_t index) {
     return static_cast<unsigned char>(text[index]);
@@ -36,9 +39,9 @@ std::string_view Right(std::string_view text, std::size_t length) {
 
 /// Byte that stands for each two-letter pair of the table, 0 where none does. A pair that
 /// appeared twice would keep its first byte, so decoding still gives the same letters.
-const std::array<unsigned char, 65536>& PairBytes() {
-    static const std::array<unsigned char, 65536> table = [] {
-        std::array<unsigned char, 65536> bytes{};
+const std::array<unsigned char, kBytePairKeys>& PairBytes() {
+    static const std::array<unsigned char, kBytePairKeys> table = [] {
+        std::array<unsigned char, kBytePairKeys> bytes{};
         for (int index = 1; index < kLetterPairCount; ++index) {
             const auto pair = LetterPair(index);
             if (!pair || pair->size() != 2) continue;
@@ -257,7 +260,8 @@ std::optional<std::string> CompressLetterPairs(std::string_view text) {
 }
 
 std::optional<std::string> PackCoordinate(double degrees) {
-    constexpr double kMaxGroup = kLastPairByte - kPackedDigitBase;
+    // Every group, degrees too, is one byte: the largest byte value less the base.
+    constexpr double kMaxGroup = std::numeric_limits<unsigned char>::max() - kPackedDigitBase;
     if (!std::isfinite(degrees) || degrees < 0.0 || degrees > kMaxGroup + 1.0) return std::nullopt;
     const auto totalSeconds = static_cast<std::int64_t>(std::round(degrees * 3600.0));
     const std::int64_t wholeDegrees = totalSeconds / 3600;
@@ -294,7 +298,10 @@ EncodeResult EncodeRecord(const AerodromeRecord& record) {
             "(only upper-case ASCII letters, digits, blanks and ASCII punctuation)";
         return result;
     }
-    if (record.variationWestDeg < -99 || record.variationWestDeg > 100) {
+    // East stops one byte below the west base; west runs up to the largest byte value.
+    constexpr int kMostEastDeg = kVariationWestBase - 1 - kVariationEastBase;
+    constexpr int kMostWestDeg = std::numeric_limits<unsigned char>::max() - kVariationWestBase;
+    if (record.variationWestDeg < -kMostEastDeg || record.variationWestDeg > kMostWestDeg) {
         result.problem = "variation must lie between 99 degrees east and 100 degrees west";
         return result;
     }

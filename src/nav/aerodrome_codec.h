@@ -180,8 +180,8 @@ bool IsNameByte(unsigned char byte);
 std::optional<std::string> CompressLetterPairs(std::string_view text);
 
 /// Packs a coordinate in degrees, rounded to the nearest second, into three bytes (degrees,
-/// minutes, seconds). nullopt for a value that is not finite, is negative, or has more than 210
-/// degrees.
+/// minutes, seconds). nullopt for a value that is not finite, is negative, or has more than 225
+/// degrees (the largest byte, 255, less kPackedDigitBase).
 std::optional<std::string> PackCoordinate(double degrees);
 
 /// Writes one record: the name line is NAME, blank, REGION, blank, IDENT (the region and its

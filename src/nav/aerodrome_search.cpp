@@ -70,7 +70,8 @@ std::optional<std::string> ReadAerodromeFile(const std::filesystem::path& file) 
     std::ifstream stream(file, std::ios::binary);
     if (!stream.is_open()) return std::nullopt;
     std::string bytes;
-    std::array<char, 65536> chunk{};
+    constexpr std::size_t kChunkBytes = 64 * 1024;
+    std::array<char, kChunkBytes> chunk{};
     while (bytes.size() < kMaxAerodromeFileBytes) {
         const auto wanted =
             std::min<std::uintmax_t>(chunk.size(), kMaxAerodromeFileBytes - bytes.size());
@@ -89,7 +90,10 @@ bool NameMatches(std::string_view nameLine, std::string_view query) {
 LookUpResult LookUpByName(const std::filesystem::path& file, std::string_view query,
                           const CandidateQuestion& acceptCandidate) {
     const auto bytes = ReadAerodromeFile(file);
-    if (!bytes) return LookUpResult{std::string(Message(msg::kDatabaseUnreadable))};
+    if (!bytes) {
+        return LookUpResult{LookUpOutcome::kUnreadable,
+                            std::string(Message(msg::kDatabaseUnreadable))};
+    }
     return LookUpByNameInBytes(*bytes, query, acceptCandidate);
 }
 
@@ -101,10 +105,10 @@ LookUpResult LookUpByNameInBytes(std::string_view fileBytes, std::string_view qu
         if (!MatchOf(record->nameLine, upperQuery, query.size())) continue;
         std::string candidate = CandidateEntryText(*record);
         if (acceptCandidate && acceptCandidate(candidate))
-            return LookUpResult{std::move(candidate)};
+            return LookUpResult{LookUpOutcome::kTaken, std::move(candidate)};
     }
     // Skipping every candidate ends the same way as finding none.
-    return LookUpResult{std::string(Message(msg::kNotFound))};
+    return LookUpResult{LookUpOutcome::kNotFound, std::string(Message(msg::kNotFound))};
 }
 
 bool IsIdentifierQueryLength(std::string_view query) {

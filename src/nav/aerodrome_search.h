@@ -37,12 +37,17 @@ bool NameMatches(std::string_view nameLine, std::string_view query);
 /// Asks the user about one candidate whose entry text the window has just shown; true for "OK".
 using CandidateQuestion = std::function<bool(std::string_view candidateEntryText)>;
 
-/// Outcome of the look-up by name: the entry box text, and the ending of the function that
-/// always follows (the mode letter is cleared and '=' disabled).
+/// What the look-up by name came to.
+enum class LookUpOutcome {
+    kTaken,       ///< a candidate was accepted
+    kNotFound,    ///< no record matched, or every candidate was declined
+    kUnreadable,  ///< the file could not be read
+};
+
+/// The look-up's outcome and the entry box text that reports it.
 struct LookUpResult {
+    LookUpOutcome outcome = LookUpOutcome::kNotFound;
     std::string entryText;
-    bool clearModeLetter = true;
-    bool disableEquals = true;
 };
 
 /// Look-up by part of a name. Each record whose name line matches `query` (NameMatches), in file

@@ -14,6 +14,9 @@ namespace aerlith {
 
 namespace {
 
+// A minute of arc of the sphere is one nautical mile; half a turn holds 180 * 60 of them.
+constexpr double kNauticalMilesPerRadian = 10800.0 / kPiPrime;
+
 /// The value as it reads back from its one-decimal text (halves away from zero).
 std::optional<double> OneDecimal(double value) {
     const auto text = FormatOneDecimal(value);
@@ -31,20 +34,24 @@ std::optional<float> SingleRadians(float degrees) {
     return CheckedSingle(static_cast<double>(degrees) * kDegreesToRadians);
 }
 
+CrossCountryResult Refused(CrossCountryOutcome outcome, int message) {
+    return CrossCountryResult{outcome, std::string(Message(message))};
+}
+
 std::optional<CrossCountryResult> Refusal(const FindResult& result) {
     if (std::holds_alternative<WrongIdentifierLength>(result)) {
-        return CrossCountryResult{std::string(Message(msg::kWrongIdentifierLength)), true};
+        return Refused(CrossCountryOutcome::kWrongIdentifierLength, msg::kWrongIdentifierLength);
     }
     if (std::holds_alternative<DatabaseUnreadable>(result)) {
-        return CrossCountryResult{std::string(Message(msg::kDatabaseUnreadable))};
+        return Refused(CrossCountryOutcome::kUnreadable, msg::kDatabaseUnreadable);
     }
     if (std::holds_alternative<AerodromeNotFound>(result)) {
-        return CrossCountryResult{std::string(Message(msg::kNotFound))};
+        return Refused(CrossCountryOutcome::kNotFound, msg::kNotFound);
     }
     return std::nullopt;
 }
 
-CrossCountryResult ErrorResult() { return CrossCountryResult{std::string(Message(msg::kRefusal))}; }
+CrossCountryResult ErrorResult() { return Refused(CrossCountryOutcome::kNoLeg, msg::kRefusal); }
 
 /// The result line, or nullopt when a number cannot be written.
 std::optional<std::string> ResultLine(const FoundAerodrome& origin, const FoundAerodrome& dest,
@@ -85,7 +92,7 @@ CrossCountryResult RunCrossCountry(const Finder& find, std::string_view originTe
     if (!leg) return ErrorResult();
     auto line = ResultLine(*origin, *dest, *leg, state);
     if (!line) return ErrorResult();
-    return CrossCountryResult{std::move(*line)};
+    return CrossCountryResult{CrossCountryOutcome::kLeg, std::move(*line)};
 }
 
 }  // namespace
@@ -123,7 +130,7 @@ std::optional<Leg> ComputeLeg(float originLatDeg, float originLonDeg, float dest
     const double distance = distanceRad;
 
     Leg leg;
-    const auto nm = OneDecimalSingle(distance * (10800.0 / kPiPrime));
+    const auto nm = OneDecimalSingle(distance * kNauticalMilesPerRadian);
     // Positions that coincide, or lie so close that no distance shows, have no course.
     if (!nm || *nm == 0.0f) return std::nullopt;
     leg.distanceNm = *nm;

@@ -34,11 +34,19 @@ std::optional<Leg> ComputeLeg(float originLatDeg, float originLonDeg, float dest
 /// nullopt for values that are not finite.
 std::optional<double> MagneticCourse(double trueCourseDeg, float variationWestDeg);
 
-/// Outcome of the cross-country function: the entry box text, and whether '=' is disabled
-/// (only for an identifier of the wrong length).
+/// What the cross-country function came to.
+enum class CrossCountryOutcome {
+    kLeg,                    ///< both aerodromes found and the leg between them worked out
+    kWrongIdentifierLength,  ///< an identifier has not 3 or 4 characters; the file is not read
+    kUnreadable,             ///< the file could not be read
+    kNotFound,               ///< an identifier not found, or every candidate declined
+    kNoLeg,  ///< the same record twice, coincident positions or a course that cannot be worked out
+};
+
+/// The cross-country function's outcome and the entry box text that reports it.
 struct CrossCountryResult {
+    CrossCountryOutcome outcome = CrossCountryOutcome::kNoLeg;
     std::string entryText;
-    bool disableEquals = false;
 };
 
 /// The cross-country function: finds the origin and then the destination by identifier
@@ -47,9 +55,8 @@ struct CrossCountryResult {
 /// writes the result line
 /// "   ORIG  to DEST     Dist = NM/SM (NM/SM)  Initial True Crs = TC    Magnetic Crs = M1 /M2?"
 /// where each identifier keeps its trailing blank and the final "?" is state.noVariationMark.
-/// Refusals: an identifier of the wrong length gives message 78 and disables '='; an unreadable
-/// file message 79; an identifier not found, or whose every candidate was declined, message 37;
-/// the same record twice, coincident positions or a course that cannot be worked out message 30.
+/// A refusal writes the message of its outcome: msg::kWrongIdentifierLength,
+/// msg::kDatabaseUnreadable, msg::kNotFound, or msg::kRefusal when there is no leg.
 CrossCountryResult ComputeCrossCountry(const std::filesystem::path& file,
                                        std::string_view originText, std::string_view destText,
                                        NavState& state, const CandidateQuestion& acceptCandidate);

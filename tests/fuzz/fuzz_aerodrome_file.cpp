@@ -20,6 +20,7 @@
 #include "nav/aerodrome_search.h"
 #include "nav/cross_country.h"
 #include "tables/ascii_text.h"
+#include "tables/message_numbers.h"
 #include "tables/text_tables.h"
 
 namespace {
@@ -118,7 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(candidate.substr(0, 2) == "  ");
         return ++asked % 3 == 0;
     });
-    Require(lookUp.entryText == Message(37) || lookUp.entryText.substr(0, 2) == "  ");
+    Require(lookUp.outcome == LookUpOutcome::kTaken ? lookUp.entryText.substr(0, 2) == "  "
+                                                    : lookUp.entryText == Message(msg::kNotFound));
 
     CheckIdentifierRule(file, first, answers);
     CheckIdentifierRule(file, second, answers);
@@ -136,8 +138,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file, first, second, state,
         [&](std::string_view) { return ((answers >> (questions++ % 8)) & 1) != 0; });
     const std::string& entry = result.entryText;
-    Require(entry.substr(0, 3) == "   " || entry == Message(30) || entry == Message(37) ||
-            entry == Message(78) || entry == Message(79));
-    Require(!result.disableEquals || result.entryText == Message(78));
+    Require(entry.substr(0, 3) == "   " || entry == Message(msg::kRefusal) ||
+            entry == Message(msg::kNotFound) || entry == Message(msg::kWrongIdentifierLength) ||
+            entry == Message(msg::kDatabaseUnreadable));
+    Require((result.outcome == CrossCountryOutcome::kLeg) == (entry.substr(0, 3) == "   "));
+    Require((result.outcome == CrossCountryOutcome::kWrongIdentifierLength) ==
+            (entry == Message(msg::kWrongIdentifierLength)));
     return 0;
 }

@@ -17,6 +17,9 @@
 
 namespace {
 
+// The naive version rescans and recurses: it is compared only on texts this short.
+constexpr std::size_t kNaiveMaxBytes = 96;
+
 void Require(bool condition) {
     if (!condition) std::abort();
 }
@@ -33,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::optional<double> value = EvaluateExpression(text);
     if (value) Require(std::isfinite(*value));
-    // The naive version rescans and recurses: keep it to short texts.
-    if (size <= 96) {
+    if (size <= kNaiveMaxBytes) {
         const std::optional<double> naive = naive::EvaluateExpression(std::string(text));
         Require(value.has_value() == naive.has_value());
         if (value) Require(*value == *naive);

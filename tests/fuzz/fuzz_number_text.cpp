@@ -18,6 +18,11 @@ using namespace aerlith;
 
 namespace {
 
+// The largest magnitude whose 15-digit text still reads back as a finite double.
+constexpr double kLargestWritable = 1.79769313486231e308;
+// The doubles checked are those in the first bytes: longer inputs serve the text readers.
+constexpr std::size_t kValueBytes = 256;
+
 void Require(bool condition) {
     if (!condition) std::abort();
 }
@@ -38,7 +43,7 @@ std::optional<double> ReadBack(const std::optional<std::string>& text) {
 void CheckDouble(double value) {
     const auto general = FormatGeneral(value);
     if (!general) {
-        Require(!std::isfinite(value) || std::fabs(value) > 1.79769313486231e308);
+        Require(!std::isfinite(value) || std::fabs(value) > kLargestWritable);
         Require(!FormatStandard(value) && !FormatOneDecimal(value) && !SignedNumberText(value));
         return;
     }
@@ -62,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 *converted == ReadLeadingNumber(WithoutGrouping(text)));
         CheckDouble(*converted);
     }
-    // The first few values are enough: longer inputs serve the text readers.
-    for (std::size_t at = 0; at + sizeof(double) <= size && at < 256; at += sizeof(double)) {
+    for (std::size_t at = 0; at + sizeof(double) <= size && at < kValueBytes;
+         at += sizeof(double)) {
         double value = 0;
         float single = 0;
         std::memcpy(&value, data + at, sizeof value);

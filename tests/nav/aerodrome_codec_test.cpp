@@ -98,6 +98,12 @@ TEST(LetterPairs, CompressAndExpand) {
     }
 }
 
+// Past what EncodeRecord lets through: every group is one byte, so 225 degrees is the most.
+TEST(PackCoordinate, EveryGroupFitsInAByte) {
+    EXPECT_EQ(PackCoordinate(225 + 59 / 60.0 + 59 / 3600.0), Bytes({255, 89, 89}));
+    EXPECT_FALSE(PackCoordinate(226));
+}
+
 TEST(EncodeRecord, WritesOrRefuses) {
     // A record, then its name line and position line as written; nullptr where it is refused.
     const std::tuple<const char*, AerodromeRecord, const char*, std::string> cases[] = {

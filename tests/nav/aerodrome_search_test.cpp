@@ -131,9 +131,13 @@ TEST(LookUpByName, ThreeLettersFindByIdentifier) {
     const std::string montreal = "  MONTREAL TRUDEAU INTL QC CYUL   14W 45.28.04  73.44.32";
     Lines shown;
     const std::vector<bool> yes{true};
-    EXPECT_EQ(LookUpByNameInBytes(file, "YUL", Answering(yes, shown)).entryText, montreal);
+    const LookUpResult taken = LookUpByNameInBytes(file, "YUL", Answering(yes, shown));
+    EXPECT_EQ(taken.outcome, LookUpOutcome::kTaken);
+    EXPECT_EQ(taken.entryText, montreal);
     EXPECT_EQ(shown, Lines{montreal});
-    EXPECT_EQ(LookUpByNameInBytes(file, "INTL", nullptr).entryText, kNotFound) << "no question";
+    const LookUpResult unasked = LookUpByNameInBytes(file, "INTL", nullptr);
+    EXPECT_EQ(unasked.outcome, LookUpOutcome::kNotFound) << "no question";
+    EXPECT_EQ(unasked.entryText, kNotFound) << "no question";
 }
 
 // A file without read permission, a pipe and a vanishing file: tests/faults.
@@ -143,9 +147,12 @@ TEST(AerodromeFiles, UnreadableFilesAreReportedAsSuch) {
         NavState state;
         EXPECT_EQ(Outcome(FindAerodrome(path, "CYOW", state, nullptr)), "unreadable") << path;
         EXPECT_EQ(Outcome(FindAerodrome(path, "YO", state, nullptr)), "wrong length") << path;
-        EXPECT_EQ(LookUpByName(path, "OTTAWA", nullptr).entryText, kUnreadable) << path;
-        EXPECT_EQ(ComputeCrossCountry(path, "CYOW", "CYUL", state, nullptr).entryText, kUnreadable)
-            << path;
+        const LookUpResult lookUp = LookUpByName(path, "OTTAWA", nullptr);
+        EXPECT_EQ(lookUp.outcome, LookUpOutcome::kUnreadable) << path;
+        EXPECT_EQ(lookUp.entryText, kUnreadable) << path;
+        const CrossCountryResult leg = ComputeCrossCountry(path, "CYOW", "CYUL", state, nullptr);
+        EXPECT_EQ(leg.outcome, CrossCountryOutcome::kUnreadable) << path;
+        EXPECT_EQ(leg.entryText, kUnreadable) << path;
         EXPECT_EQ(state.noVariationMark, "") << path;
     }
 }
