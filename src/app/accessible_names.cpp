@@ -1,10 +1,10 @@
 // What a screen reader announces for the controls of the main window.
 
+#include <utility>
+
 #include "app/calcs.h"
-#include "tables/message_numbers.h"
 #include "tables/text_tables.h"
 #include "ui/accessibility.h"
-#include "ui/texts.h"
 
 namespace aerlith::app {
 
@@ -44,12 +44,14 @@ void Calcs::NameControlsForScreenReaders() {
                                      key->toolTip());
         }
     }
-    for (const char* arrayName : {"buttonplus2", "buttonplus3"}) {
+    // A conversion is read "Metres to Feet" rather than by the symbol between its units.
+    const std::pair<const char*, QString (*)(const QString&)> banks[] = {
+        {"buttonplus2", &ui::ConversionInWords}, {"buttonplus3", &ui::CaptionWithoutAccelerator}};
+    for (const auto& [arrayName, spoken] : banks) {
         for (ui::Control* control : Array(QString::fromLatin1(arrayName))) {
             auto* button = dynamic_cast<ui::CheckButton*>(control);
             if (button == nullptr) continue;
-            ui::NameForScreenReaders(*button, ui::CaptionWithoutAccelerator(button->text()),
-                                     button->toolTip());
+            ui::NameForScreenReaders(*button, spoken(button->text()), button->toolTip());
         }
     }
     for (int i = 0; i < kValueBoxCount; ++i) {
@@ -68,7 +70,6 @@ void Calcs::NameControlsForScreenReaders() {
         *image3_, QStringLiteral("Flight computer"),
         QStringLiteral("A picture of the two faces of a circular flight computer, shown in turn "
                        "every three seconds."));
-    setAccessibleName(ui::MessageText(msg::kWindowTitle).trimmed());
     setAccessibleDescription(
         QStringLiteral("Calculator for student pilots: keypad, unit conversions and flight "
                        "computer functions. F1 on a button gives its help."));

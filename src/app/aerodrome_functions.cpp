@@ -9,6 +9,7 @@
 #include "nav/aerodrome_search.h"
 #include "nav/cross_country.h"
 #include "tables/message_numbers.h"
+#include "ui/announcer.h"
 #include "ui/calcmodd.h"
 #include "ui/cibox.h"
 #include "ui/texts.h"
@@ -27,7 +28,7 @@ CandidateQuestion AskInMessageBox(ui::TextBox& entry) {
     return [&entry](std::string_view candidate) {
         entry.setText(FromBytes(candidate));
         ui::ShowInfoBox(ui::MessageText(msg::kDoYouWantThisOne),
-                        ui::MessageText(msg::kPossibleChoiceFound));
+                        ui::MessageText(msg::kPossibleChoiceFound), entry.text());
         return ui::calcmodd::BoxAnswer() == 1;
     };
 }
@@ -41,6 +42,7 @@ void Calcs::LookUpByName() {
     const LookUpResult result = aerlith::LookUpByName(
         NativePath(AerodromeFile()), Bytes(nameBox->text()), AskInMessageBox(*text2_));
     text2_->setText(FromBytes(result.entryText));
+    ui::Announce(*this, text2_->text());
     if (result.clearModeLetter) state.modeLetter.clear();
     if (result.disableEquals) {
         if (ui::CheckButton* equals = ButtonPlus1(keypad::kEqualsKey)) equals->setEnabled(false);
@@ -55,6 +57,7 @@ void Calcs::ComputeCrossCountry() {
         NativePath(AerodromeFile()), Bytes(origin->text()), Bytes(destination->text()), navState_,
         AskInMessageBox(*text2_));
     text2_->setText(FromBytes(result.entryText));
+    ui::Announce(*this, text2_->text());
     if (result.disableEquals) {
         if (ui::CheckButton* equals = ButtonPlus1(keypad::kEqualsKey)) equals->setEnabled(false);
     }

@@ -4,7 +4,9 @@
 #include "keypad/keypad.h"
 #include "keypad/keypad_controls.h"
 #include "tables/text_tables.h"
+#include "ui/announcer.h"
 #include "ui/check_button.h"
+#include "ui/form.h"
 #include "ui/key_ascii.h"
 #include "ui/text_box.h"
 #include "ui/texts.h"
@@ -27,6 +29,7 @@ void Keypad::buttonplus2_Click(int index) {
     if (const std::optional<std::string> converted =
             ConvertEntry(letter, ui::ToStdString(state_.editBuffer))) {
         entry_->setText(ui::ToQString(*converted));
+        ui::Announce(form_, entry_->text());
     }
 }
 

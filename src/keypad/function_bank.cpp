@@ -10,6 +10,7 @@
 #include "keypad/keypad_controls.h"
 #include "tables/message_numbers.h"
 #include "tables/text_tables.h"
+#include "ui/announcer.h"
 #include "ui/calcmodd.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
@@ -137,13 +138,21 @@ void Keypad::CompleteFunction() {
     const ValueBoxTexts typed = boxes;
     const std::optional<std::string> line =
         CompleteFlightFunction(letter.front().toLatin1(), boxes, flight_);
-    // A refused box now shows the range message.
+    // A refused box now shows the range message; a reader hears it before the result.
+    QString heard;
     for (int i = 0; i < kValueBoxCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
         ui::TextBox* box = ValueBox(i);
-        if (box != nullptr && boxes[at] != typed[at]) box->setText(ui::ToQString(boxes[at]));
+        if (box != nullptr && boxes[at] != typed[at]) {
+            box->setText(ui::ToQString(boxes[at]));
+            heard += box->text() + QLatin1Char('\n');
+        }
     }
-    if (line && entry_ != nullptr) entry_->setText(ui::ToQString(*line));
+    if (line && entry_ != nullptr) {
+        entry_->setText(ui::ToQString(*line));
+        heard += entry_->text();
+    }
+    ui::Announce(form_, heard);
 }
 
 }  // namespace aerlith::keypad

@@ -217,10 +217,14 @@ void Cibox::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void ShowInfoBox(const QString& text, const QString& title) {
+void ShowInfoBox(const QString& text, const QString& title, const QString& subject) {
     Cibox box;
     box.Form_Load();
     box.LayOut(text, title);
+    if (!subject.isEmpty()) {
+        box.setAccessibleDescription(subject.trimmed() + QLatin1Char('\n') +
+                                     box.accessibleDescription());
+    }
     box.ShowModal();
 }
 
