@@ -148,9 +148,12 @@ class Checks:
         self.check(main.name == main.name.strip(), "the title is read without its blanks")
         # No window manager runs here to give the new window the keyboard; a click on its
         # corner, away from every control, does.
-        corner = main.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        pyatspi.Registry.generateMouseEvent(corner.x + 3, corner.y + 3, "b1c")
-        self.pump(lambda: has(main, pyatspi.STATE_ACTIVE), "the main window to be active")
+        def click_corner():
+            corner = main.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            pyatspi.Registry.generateMouseEvent(corner.x + 3, corner.y + 3, "b1c")
+            time.sleep(0.2)
+            return has(main, pyatspi.STATE_ACTIVE)
+        self.pump(click_corner, "the main window to be active")
 
         entry = self.control(main, pyatspi.ROLE_TEXT, "Entry").queryText()
         for key in ("2", "plus", "3"):
