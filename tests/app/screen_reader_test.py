@@ -106,7 +106,7 @@ class Checks:
     def all_named(self, window, role):
         print(f"{window.getRoleName()} {window.name!r}: {window.description!r}"[:160])
         self.check(window.getRoleName() == role, f"{window.name!r} is a {role}")
-        nameless = [node.getRoleName() for node in walk(window)
+        nameless = [node.getRoleName() for node in (window, *walk(window))
                     if has(node, pyatspi.STATE_SHOWING) and not node.name.strip()]
         self.check(not nameless, f"every showing control of {window.name!r} has a name "
                    f"{nameless or ''}")
