@@ -221,9 +221,10 @@ void ShowInfoBox(const QString& text, const QString& title, const QString& subje
     Cibox box;
     box.Form_Load();
     box.LayOut(text, title);
-    if (!subject.isEmpty()) {
-        box.setAccessibleDescription(subject.trimmed() + QLatin1Char('\n') +
-                                     box.accessibleDescription());
+    // A reader speaks the box's labels as it opens (its description only when it has none).
+    if (CaptionLabel* question = box.Label1(0); question != nullptr && !subject.isEmpty()) {
+        question->setAccessibleName(subject.trimmed() + QLatin1Char('\n') +
+                                    question->text().trimmed());
     }
     box.ShowModal();
 }

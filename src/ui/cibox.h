@@ -61,7 +61,7 @@ private:
 /// Builds the box for `text` under `title`, shows it modally and returns once it is closed.
 /// The choice is left in BoxAnswer: 1 for "OK", 2 for "Skip" or any other way of closing.
 /// `subject`, when given, is what the question is about, shown elsewhere (the candidate in the
-/// entry box): a screen reader hears it first, before the text.
+/// entry box): a screen reader reads it first, then the text.
 void ShowInfoBox(const QString& text, const QString& title, const QString& subject = QString());
 
 }  // namespace aerlith::ui
