@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev clang-format
     fonts-wine xvfb xauth
+    at-spi2-core dbus python3-pyatspi
     locales strace
     desktop-file-utils appstream
 )

@@ -1,11 +1,11 @@
 // What a screen reader announces for the controls of the main window.
 
+#include <utility>
+
 #include "app/calcs.h"
-#include "tables/message_numbers.h"
 #include "tables/text_tables.h"
 #include "ui/accessibility.h"
 #include "ui/control_arrays.h"
-#include "ui/texts.h"
 
 namespace aerlith::app {
 
@@ -45,10 +45,13 @@ void Calcs::NameControlsForScreenReaders() {
                                      key->toolTip());
         }
     }
-    for (const ui::ControlArray<ui::CheckButton> bank : {ui::kButtonPlus2, ui::kButtonPlus3}) {
+    // A conversion is read "Metres to Feet" rather than by the symbol between its units.
+    const std::pair<ui::ControlArray<ui::CheckButton>, QString (*)(const QString&)> banks[] = {
+        {ui::kButtonPlus2, &ui::ConversionInWords},
+        {ui::kButtonPlus3, &ui::CaptionWithoutAccelerator}};
+    for (const auto& [bank, spoken] : banks) {
         for (ui::CheckButton* button : ui::MembersOf(*this, bank)) {
-            ui::NameForScreenReaders(*button, ui::CaptionWithoutAccelerator(button->text()),
-                                     button->toolTip());
+            ui::NameForScreenReaders(*button, spoken(button->text()), button->toolTip());
         }
     }
     for (int i = 0; i < kValueBoxCount; ++i) {
@@ -67,7 +70,6 @@ void Calcs::NameControlsForScreenReaders() {
         *image3_, QStringLiteral("Flight computer"),
         QStringLiteral("A picture of the two faces of a circular flight computer, shown in turn "
                        "every three seconds."));
-    setAccessibleName(ui::MessageText(msg::kWindowTitle).trimmed());
     setAccessibleDescription(
         QStringLiteral("Calculator for student pilots: keypad, unit conversions and flight "
                        "computer functions. F1 on a button gives its help."));

@@ -9,6 +9,7 @@
 #include "nav/aerodrome_search.h"
 #include "nav/cross_country.h"
 #include "tables/message_numbers.h"
+#include "ui/announcer.h"
 #include "ui/cibox.h"
 #include "ui/texts.h"
 
@@ -20,7 +21,8 @@ CandidateQuestion AskInMessageBox(ui::TextBox& entry) {
     return [&entry](std::string_view candidate) {
         entry.setText(ui::FromLatin1(candidate));
         return ui::ShowInfoBox(ui::MessageText(msg::kDoYouWantThisOne),
-                               ui::MessageText(msg::kPossibleChoiceFound)) == ui::kBoxOk;
+                               ui::MessageText(msg::kPossibleChoiceFound),
+                               entry.text()) == ui::kBoxOk;
     };
 }
 
@@ -32,6 +34,7 @@ void Calcs::LookUpByName() {
     const LookUpResult result = aerlith::LookUpByName(
         NativePath(AerodromeFile()), ui::ToLatin1(nameBox->text()), AskInMessageBox(*text2_));
     text2_->setText(ui::FromLatin1(result.entryText));
+    ui::Announce(*this, text2_->text());
     // Whatever it came to, the look-up ends its function: a new one starts from its button.
     state.modeLetter.clear();
     if (ui::CheckButton* equals = ButtonPlus1(keypad::kEqualsKey)) equals->setEnabled(false);
@@ -45,6 +48,7 @@ void Calcs::ComputeCrossCountry() {
         NativePath(AerodromeFile()), ui::ToLatin1(origin->text()),
         ui::ToLatin1(destination->text()), navState_, AskInMessageBox(*text2_));
     text2_->setText(ui::FromLatin1(result.entryText));
+    ui::Announce(*this, text2_->text());
     // An identifier of the wrong length locks '=' until a key unlocks it; after the other
     // outcomes '=' repeats the computation.
     if (result.outcome == CrossCountryOutcome::kWrongIdentifierLength) {

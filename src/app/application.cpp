@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 
 #include "app/data_paths.h"
+#include "ui/accessibility.h"
 #include "ui/standard_font.h"
 
 namespace aerlith::app {
@@ -15,6 +16,7 @@ void PrepareApplication(QApplication& application) {
     }
     application.setApplicationName(QStringLiteral("aerlith"));
     ui::EnsureStandardFont();
+    ui::InstallAccessibleInterfaces();
 }
 
 QString ProgramDirectory() { return DataDirectoryFor(QCoreApplication::applicationDirPath()); }

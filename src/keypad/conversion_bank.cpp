@@ -5,7 +5,9 @@
 #include "keypad/keypad_controls.h"
 #include "tables/message_numbers.h"
 #include "tables/text_tables.h"
+#include "ui/announcer.h"
 #include "ui/check_button.h"
+#include "ui/form.h"
 #include "ui/key_ascii.h"
 #include "ui/text_box.h"
 #include "ui/texts.h"
@@ -28,11 +30,13 @@ void Keypad::buttonplus2_Click(int index) {
     if (const std::optional<std::string> converted =
             ConvertEntry(letter, ui::ToUtf8(state_.editBuffer))) {
         entry_->setText(ui::FromUtf8(*converted));
+        ui::Announce(form_, entry_->text());
         return;
     }
     // A result beyond the double range: the box shows the evaluator's error text and, since no
     // conversion is shown, is back in the calculator state that text has after a failed '='.
     entry_->setText(ui::MessageText(msg::kRefusal));
+    ui::Announce(form_, entry_->text());
     state_.entryState = Calculator;
 }
 

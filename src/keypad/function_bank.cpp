@@ -10,6 +10,7 @@
 #include "keypad/keypad_controls.h"
 #include "tables/message_numbers.h"
 #include "tables/text_tables.h"
+#include "ui/announcer.h"
 #include "ui/calcmodd.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
@@ -159,13 +160,21 @@ void Keypad::CompleteFunction() {
     }
     const ValueBoxTexts typed = boxes;
     const std::string line = CompleteFlightFunction(*function, boxes, flight_);
-    // A refused box now shows the range message.
+    // A refused box now shows the range message; a reader hears it before the result.
+    QString heard;
     for (int i = 0; i < kValueBoxCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
         ui::TextBox* box = ValueBox(i);
-        if (box != nullptr && boxes[at] != typed[at]) box->setText(ui::FromUtf8(boxes[at]));
+        if (box != nullptr && boxes[at] != typed[at]) {
+            box->setText(ui::FromUtf8(boxes[at]));
+            heard += box->text() + QLatin1Char('\n');
+        }
     }
-    if (entry_ != nullptr) entry_->setText(ui::FromUtf8(line));
+    if (entry_ != nullptr) {
+        entry_->setText(ui::FromUtf8(line));
+        heard += entry_->text();
+    }
+    ui::Announce(form_, heard);
 }
 
 }  // namespace aerlith::keypad

@@ -7,6 +7,7 @@
 #include "tables/ascii_text.h"
 #include "tables/message_numbers.h"
 #include "tables/text_tables.h"
+#include "ui/announcer.h"
 #include "ui/caption_label.h"
 #include "ui/check_button.h"
 #include "ui/control_arrays.h"
@@ -163,7 +164,11 @@ void Keypad::Text2_Edited() {
 bool Keypad::CheckExpression() {
     if (entry_ == nullptr) return true;
     const ExpressionCheck check = ::aerlith::CheckExpression(ui::ToUtf8(entry_->text()));
-    if (check.newEntryText) entry_->setText(ui::FromUtf8(*check.newEntryText));
+    if (check.newEntryText) {
+        entry_->setText(ui::FromUtf8(*check.newEntryText));
+        // The message naming the pair is the answer to '='.
+        ui::Announce(form_, entry_->text());
+    }
     return check.refused;
 }
 
@@ -223,12 +228,14 @@ void Keypad::EvaluateEntry() {
     const std::optional<double> value = EvaluateExpression(ui::ToUtf8(entry_->text()));
     if (!value) {
         entry_->setText(ui::MessageText(msg::kRefusal));
+        ui::Announce(form_, entry_->text());
         return;
     }
     state_.expressionResult = *value;
     // The few largest doubles have no 15-digit text; writing the result then has no effect.
     if (const std::optional<std::string> shown = FormatGeneral(*value)) {
         entry_->setText(ui::FromUtf8(*shown));
+        ui::Announce(form_, entry_->text());
     }
 }
 

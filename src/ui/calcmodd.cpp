@@ -232,6 +232,7 @@ void ShowShadowCaption(CaptionLabel* front, CaptionLabel* back, std::int32_t lef
     if (back != nullptr) {
         SetColour(*back, QPalette::WindowText, QColor(0, 0, 0));
         back->setText(text);
+        back->SetShadow(true);
         const float offset = State().SizeFactor;
         back->Move(static_cast<float>(left + 7 * static_cast<double>(offset)),
                    static_cast<float>(top + 5 * static_cast<double>(offset)), w, h);

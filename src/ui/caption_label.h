@@ -14,6 +14,11 @@ public:
 
     QWidget& Widget() override { return *this; }
 
+    /// Marks the label as the drawn shadow of another one with the same text: a screen reader
+    /// skips it, so each caption is read once.
+    void SetShadow(bool shadow) { shadow_ = shadow; }
+    bool IsShadow() const { return shadow_; }
+
 signals:
     void Clicked();
     void PointerMoved();
@@ -21,6 +26,9 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    bool shadow_ = false;
 };
 
 }  // namespace aerlith::ui

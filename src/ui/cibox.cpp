@@ -265,10 +265,15 @@ void Cibox::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-std::int32_t ShowInfoBox(const QString& text, const QString& title) {
+std::int32_t ShowInfoBox(const QString& text, const QString& title, const QString& subject) {
     Cibox box;
     box.Form_Load();
     box.LayOut(text, title);
+    // A reader speaks the box's labels as it opens (its description only when it has none).
+    if (CaptionLabel* question = box.Label1(0); question != nullptr && !subject.isEmpty()) {
+        question->setAccessibleName(subject.trimmed() + QLatin1Char('\n') +
+                                    question->text().trimmed());
+    }
     box.ShowModal();
     return box.BoxAnswer();
 }

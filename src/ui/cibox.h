@@ -77,7 +77,10 @@ private:
 };
 
 /// Builds the box for `text` under `title`, shows it modally and returns its answer once it is
-/// closed: kBoxOk for "OK", kBoxSkip for "Skip" or any other way of closing.
-std::int32_t ShowInfoBox(const QString& text, const QString& title);
+/// closed: kBoxOk for "OK", kBoxSkip for "Skip" or any other way of closing. `subject`, when
+/// given, is what the question is about, shown elsewhere (the candidate in the entry box): a
+/// screen reader reads it first, then the text.
+std::int32_t ShowInfoBox(const QString& text, const QString& title,
+                         const QString& subject = QString());
 
 }  // namespace aerlith::ui

@@ -4,12 +4,15 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
+#include <functional>
 #include <tuple>
 
 #include "app/calcs.h"
 #include "app/endbox.h"
 #include "scenario/window_targets.h"
 #include "support/window_test.h"
+#include "ui/announcer.h"
+#include "ui/check_button.h"
 #include "ui/cibox.h"
 
 namespace ui = aerlith::ui;
@@ -19,6 +22,18 @@ namespace {
 QString Accessible(QWidget* widget, QAccessible::Text what) {
     return QAccessible::queryAccessibleInterface(widget)->text(what);
 }
+
+class AnnouncerShows : public QObject {
+public:
+    QStringList names;
+
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && qobject_cast<ui::Announcer*>(object) != nullptr) {
+            names << static_cast<QWidget*>(object)->accessibleName();
+        }
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -44,7 +59,11 @@ private slots:
             {"digit key", "key 7", "7"},
             {"'x' is times", "key x", "times"},
             {"'<' is backspace", "key <", "backspace"},
-            {"'&' before a symbol", "conv 9", "Km > NM"},
+            {"'>' between units", "conv 9", "Km to NM"},
+            {"'~' between units", "conv 16", "Metres to Feet"},
+            {"'\\' between units", "conv 17", "Feet to Metres"},
+            {"' - ' between units", "conv 4", "Hg to Mb"},
+            {"'-' between words", "conv 13", "US Gal to Litres"},
             {"'&' before '-'", "func 2", "Find Wind Dir - Spd"},
             {"entry box", "entry", "Entry"},
             {"picture", "picture", "Flight computer"},
@@ -58,25 +77,56 @@ private slots:
         }
     }
 
-    void theMessageBoxAndTheThankYouWindowAreNamed() {
-        QStringList names;
-        Answer([&names](ui::Form& box) {
-            names << Accessible(&box, QAccessible::Name)
-                  << Accessible(&box, QAccessible::Description);
-        });
-        ui::ShowInfoBox(QStringLiteral("Do you want this one?      "),
-                        QStringLiteral("Possible choice found."));
+    void theThankYouNoteIsReadInOneLine() {
         aerlith::app::Endbox endbox{QStringLiteral(AERLITH_TEST_DATA_DIR)};
         endbox.Form_Load();
-        names << Accessible(&endbox, QAccessible::Name);
-        QCOMPARE(names,
-                 (QStringList{"Possible choice found.", "Do you want this one?", "Thank you!"}));
         // The note in one line, then the way out.
         const QString note = Accessible(&endbox, QAccessible::Description);
         QVERIFY2(note.startsWith(QStringLiteral("Thank-you for using the Aerlith")) &&
                      note.endsWith(QStringLiteral(". Press Esc to end the program.")) &&
                      !note.contains(QLatin1Char('\n')),
                  qPrintable(note));
+    }
+
+    void resultsAreAnnouncedWhereTheyAppear() {
+        // Each time the announcer shows, a reader hears its name.
+        AnnouncerShows heard;
+        qApp->installEventFilter(&heard);
+        const auto click = [this](const char* control) {
+            QTest::mouseClick(Target(control), Qt::LeftButton);
+        };
+        const auto type = [this](const char* box, const char* text) {
+            QTest::keyClicks(Target(box), QString::fromLatin1(text));
+        };
+        const auto entry = [this] { return QStringList{calcs_->Text2().text().trimmed()}; };
+        const auto nothing = [] { return QStringList{}; };
+        const std::tuple<const char*, std::function<void()>, std::function<QStringList()>> rows[] =
+            {
+                {"'=' on an invalid pair", [&] { type("entry", "1++2"), click("key ="); }, entry},
+                {"'=' refused", [&] { type("entry", "1/0"), click("key ="); }, entry},
+                {"a conversion", [&] { type("entry", "1"), click("conv 2"); }, entry},
+                {"a function's prompt", [&] { click("func 5"); }, nothing},
+                {"a function's result", [&] { click("func 5"), type("box 0", "29.92="); }, entry},
+                {"a box refused, then the result", [&] { click("func 5"), type("box 0", "99="); },
+                 [this] {
+                     return QStringList{calcs_->Text1(0)->text() + QLatin1Char('\n') +
+                                        calcs_->Text2().text().trimmed()};
+                 }},
+                {"an aerodrome chosen",
+                 [&] {
+                     Answer([](ui::Form& box) {
+                         dynamic_cast<ui::Cibox&>(box).ButtonPlus1(0)->click();
+                     });
+                     click("func 4"), type("box 0", "ottawa=");
+                 },
+                 entry},
+            };
+        for (const auto& [why, steps, expected] : rows) {
+            click("key C");
+            heard.names.clear();
+            steps();
+            QVERIFY2(heard.names == expected(), why);
+        }
     }
 
     void tabVisitsTheWindowInOrder() {
