@@ -234,21 +234,32 @@ private slots:
         QCOMPARE(sampled, colour);
     }
 
-    // Light falls from the top left: on a raised button the left edge is lighter than the right
-    // edge, on a sunken one darker.
+    // Light falls from the top left: on a raised button the left and top edges are lighter than
+    // the right and bottom ones, on a sunken one both darker.
     void aButtonHeldDownIsSunken() {
         auto* key = dynamic_cast<QPushButton*>(Target("key 5"));
         key->clearFocus();
-        const auto leftLighter = [key] {
+        const auto topLeftLighter = [key](bool lighter) {
             const QImage picture = Picture(*key);
-            const int middle = picture.height() / 2;
-            return qGray(picture.pixel(0, middle)) >
-                   qGray(picture.pixel(picture.width() - 1, middle));
+            const int right = picture.width() - 1;
+            const int bottom = picture.height() - 1;
+            const auto gray = [&picture](int x, int y) { return qGray(picture.pixel(x, y)); };
+            return (gray(0, bottom / 2) > gray(right, bottom / 2)) == lighter &&
+                   (gray(right / 2, 0) > gray(right / 2, bottom)) == lighter;
         };
-        QVERIFY(leftLighter());
+        QVERIFY(topLeftLighter(true));
         key->setDown(true);
         Save(*calcs_, QStringLiteral("pressed"));
-        QVERIFY(!leftLighter());
+        QVERIFY(topLeftLighter(false));
+    }
+
+    // The letter after "&" is underlined: the caption without its "&" draws differently.
+    void theAccessKeyIsUnderlined() {
+        auto* button = dynamic_cast<QPushButton*>(Target("conv 0"));
+        button->clearFocus();
+        const QImage marked = Picture(*button);
+        button->setText(ui::CaptionWithoutAccelerator(button->text()));
+        QVERIFY(Picture(*button) != marked);
     }
 
     // Value box 0 with its text, read-only so that no text cursor is drawn. The pixels that the
