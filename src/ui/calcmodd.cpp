@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <array>
 #include <cmath>
-#include <vector>
 
 #include "calc/number_format.h"
 #include "layout/window_math.h"
@@ -50,18 +49,13 @@ layout::WindowKind KindOf(const Form& form) {
 
 const QColor kLightText(255, 255, 248);
 
-// `base` with `role` in `color`, as one palette for every button that asks for the same: the
-// style caches a button's drawing under its palette, so buttons of one bank that share a palette
-// are drawn once and copied.
-const QPalette& SharedPalette(const QPalette& base, QPalette::ColorRole role, const QColor& color) {
-    static std::vector<QPalette> palettes;
-    QPalette wanted = base;
-    wanted.setColor(role, color);
-    for (const QPalette& palette : palettes) {
-        if (palette == wanted) return palette;
-    }
-    palettes.push_back(wanted);
-    return palettes.back();
+// A button's caption colour while it works. A locked button keeps the platform's disabled caption
+// colour, so that it looks locked as any other locked button does.
+void SetCaptionColour(Control& button, const QColor& color) {
+    QPalette palette = button.Palette();
+    palette.setColor(QPalette::Active, QPalette::ButtonText, color);
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, color);
+    button.SetPalette(palette);
 }
 
 // The part of the inner area w x h (twips) that strokes 0..n cover: the points with x <= w,
@@ -185,11 +179,7 @@ void ApplyStandardLook(Form& form) {
             case ControlKind::CheckButton: {
                 controlFont.setPointSizeF(7);
                 control->SetFont(controlFont);
-                QPalette palette = control->Palette();
-                palette.setColor(QPalette::ButtonText, QColor(255, 255, 255));
-                // A locked button must look locked: its caption is drawn dark.
-                palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(40, 56, 72));
-                control->SetPalette(palette);
+                SetCaptionColour(*control, QColor(255, 255, 255));
                 break;
             }
             case ControlKind::TextBox:
@@ -255,19 +245,16 @@ void PaintBackground(Form& form, std::int64_t color) {
 }
 
 void PaintButton(CheckButton& button, std::int32_t color) {
-    const auto paint = [&button](QPalette::ColorRole role, const QColor& colour) {
-        button.SetPalette(SharedPalette(button.Palette(), role, colour));
-    };
     switch (ButtonSchemeFor(Setting(kButtonSchemeSetting).value_or(""))) {
         case ButtonScheme::Grey:
-            paint(QPalette::Button, QColor(128, 128, 128));
+            SetColour(button, QPalette::Button, QColor(128, 128, 128));
             break;
         case ButtonScheme::White:
-            paint(QPalette::Button, QColor(255, 255, 255));
-            paint(QPalette::ButtonText, QColor(0, 0, 0));
+            SetColour(button, QPalette::Button, QColor(255, 255, 255));
+            SetCaptionColour(button, QColor(0, 0, 0));
             break;
         case ButtonScheme::BankColour:
-            paint(QPalette::Button, ColorOf(color));
+            SetColour(button, QPalette::Button, ColorOf(color));
             break;
         case ButtonScheme::Unchanged:
             break;

@@ -1,9 +1,10 @@
 #pragma once
-// A two-state button drawn as a push button: every press runs its action once and leaves it
-// released. Characters typed while it has the focus belong to it and never reach the window.
-// The keyboard, the program and a left click give it the focus; a right click does not, so help
-// asked for with the mouse leaves the focus where the user was typing. While it has the focus it
-// shows the focus ring.
+// A two-state button: every press runs its action once and leaves it released. It paints itself
+// alike with every style: a flat fill in exactly its Button colour, a 3-D edge in the platform's
+// colours, and its caption. Characters typed while it has the focus belong to it and never reach
+// the window. The keyboard, the program and a left click give it the focus; a right click does
+// not, so help asked for with the mouse leaves the focus where the user was typing. While it has
+// the focus it shows the focus ring.
 
 #include <QPushButton>
 
@@ -34,12 +35,16 @@ signals:
     void HelpRequested();
 
 protected:
-    void initStyleOption(QStyleOptionButton* option) const override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    // The button without its focus ring: a flat fill in its Button colour within a raised 3-D
+    // edge, sunken while it is held down, and its caption.
+    void PaintLook(QPainter& painter);
 };
 
 }  // namespace aerlith::ui

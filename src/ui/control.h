@@ -54,17 +54,12 @@ public:
     void SetFontSize(double points);
     /// The palette the control has, or will have once the looks are applied.
     QPalette Palette() const;
-    /// Sets the palette. A palette shared by several controls stays one palette (one cache key)
-    /// in the style options of a control that draws with it (see CheckButton).
+    /// Sets the palette.
     void SetPalette(const QPalette& palette);
     /// Records new looks from now on (true), or applies them at once again (false).
     void DeferLook(bool defer) { deferLook_ = defer; }
     /// Gives the widget the look recorded for it, if any.
     void ApplyLook();
-
-protected:
-    /// The palette last given by SetPalette, as given; nullopt when none was.
-    const std::optional<QPalette>& GivenPalette() const { return palette_; }
 
 private:
     ControlKind kind_;

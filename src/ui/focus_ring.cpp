@@ -19,9 +19,10 @@ FocusRingBand FocusRingOf(const QWidget& control) {
     return {inset, static_cast<int>(std::lround(2.0 * scaling)) + inset};
 }
 
-int FocusRingDepth(const QWidget& control) {
+int FocusRingClearance(const QWidget& control) {
     const FocusRingBand band = FocusRingOf(control);
-    return static_cast<int>(std::ceil((band.inset + band.thickness) / control.devicePixelRatioF()));
+    return static_cast<int>(
+        std::ceil((band.inset + band.thickness + 1) / control.devicePixelRatioF()));
 }
 
 void PaintFocusRing(QWidget& control, const std::function<void(QPainter&)>& paintUnfocused) {

@@ -21,8 +21,9 @@ struct FocusRingBand {
 };
 FocusRingBand FocusRingOf(const QWidget& control);
 
-/// Logical pixels from the control's edge to the inner edge of its ring, rounded up.
-int FocusRingDepth(const QWidget& control);
+/// Logical pixels, rounded up, from the control's edge to the first device pixel that is neither
+/// part of the ring nor the one pixel of space kept clear inside it.
+int FocusRingClearance(const QWidget& control);
 
 /// Paints the ring over `control`; call it at the end of the control's paint event while the
 /// control has the focus. `paintUnfocused` draws the control's look without the focus (on a

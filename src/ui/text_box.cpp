@@ -14,13 +14,14 @@ namespace aerlith::ui {
 
 TextBox::TextBox(QWidget* parent, const QString& arrayName, int index)
     : QLineEdit(parent), Control(ControlKind::TextBox, arrayName, index) {
-    // The text starts 2 pixels inside the frame (QLineEdit's own margin); where the ring reaches
-    // further in, the text keeps that much more room on both sides, focused or not, so that the
-    // ring never covers a character and nothing moves as the focus comes and goes.
+    // The text starts 2 pixels inside the frame (QLineEdit's own margin); where the ring and a
+    // pixel of space inside it reach further in, the text keeps that much more room on both
+    // sides, focused or not, so that the ring never touches a character and nothing moves as the
+    // focus comes and goes.
     QStyleOptionFrame option;
     initStyleOption(&option);
     const int textStart = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this) + 2;
-    const int margin = std::max(0, FocusRingDepth(*this) - textStart);
+    const int margin = std::max(0, FocusRingClearance(*this) - textStart);
     setTextMargins(margin, 0, margin, 0);
     // Qt's default limit of 32,767 characters drops further typing without a sign; the evaluator
     // works through far longer expressions, so the box takes all the user types.

@@ -1,11 +1,13 @@
 // The windows at one screen scaling: 100 %, 150 % or 200 %, chosen by the offscreen screen this
 // process runs on (AERLITH_SCALE names the scaling it expects). Every control keeps its place
 // and size relative to the window, no caption, field name or note is clipped, and the focus
-// ring is as thick and as clear as the accessibility guidelines ask. Screenshots are saved to
-// AERLITH_SCREENSHOT.
+// ring is as thick and as clear as the accessibility guidelines ask and keeps clear of a box's
+// text. Every button is filled in exactly its colour and sinks while held down. Screenshots are
+// saved to AERLITH_SCREENSHOT.
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -48,19 +50,23 @@ QString Clipped(const QPushButton& button) {
     return QStringLiteral("\"%1\" needs %2 px; ").arg(text).arg(needed);
 }
 
-// The contrast ratio of two colours by WCAG 2.2's relative luminance.
-double Contrast(QRgb one, QRgb other) {
-    const auto luminance = [](QRgb rgb) {
-        const auto linear = [](int component) {
-            const double c = component / 255.0;
-            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) +
-               0.0722 * linear(qBlue(rgb));
-    };
-    const double first = luminance(one);
-    const double second = luminance(other);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+// `control` as its window shows it, in device pixels.
+QImage Picture(QWidget& control) {
+    QWidget* window = control.window();
+    return window->grab(QRect(control.mapTo(window, QPoint()), control.size()))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The pixels that differ between two pictures of one control.
+QList<QPoint> Changed(const QImage& one, const QImage& other) {
+    QList<QPoint> changed;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            if (one.pixel(x, y) != other.pixel(x, y)) changed << QPoint(x, y);
+        }
+    }
+    return changed;
 }
 
 // Empty when the ring of `control`, which has the focus, is thick and clear enough, else what was
@@ -69,15 +75,9 @@ double Contrast(QRgb one, QRgb other) {
 // first change, be at least as many as such a band along the control's very edge, and each
 // contrast 3:1.
 QString RingFault(QWidget& control) {
-    const auto picture = [&control] {
-        QWidget* window = control.window();
-        return window->grab(QRect(control.mapTo(window, QPoint()), control.size()))
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
-    };
-    const QImage with = picture();
+    const QImage with = Picture(control);
     control.clearFocus();
-    const QImage without = picture();
+    const QImage without = Picture(control);
     const int w = with.width();
     const int h = with.height();
     const auto changed = [&](int x, int y) { return without.pixel(x, y) != with.pixel(x, y); };
@@ -98,7 +98,8 @@ QString RingFault(QWidget& control) {
             const int depth = std::min({x - left, y - top, right - x, bottom - y});
             if (changed(x, y)) {
                 ++count;
-                contrast = std::min(contrast, Contrast(without.pixel(x, y), with.pixel(x, y)));
+                contrast = std::min(contrast,
+                                    aerlith::test::Contrast(without.pixel(x, y), with.pixel(x, y)));
             } else if (depth >= 0) {
                 thickness = std::min(thickness, depth);
             }
@@ -199,6 +200,93 @@ private slots:
             measure(*Target(target.toStdString()));
         }
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // One button of each bank, and the message box's two.
+    void eachButtonIsFilledWithExactlyItsColour_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("key 7") << "key 7" << QColor(0, 169, 236);
+        QTest::newRow("conv 3") << "conv 3" << QColor(0, 112, 159);
+        QTest::newRow("func 3") << "func 3" << QColor(103, 129, 167);
+        QTest::newRow("ok") << "ok" << QColor(17, 68, 51);
+        QTest::newRow("skip") << "skip" << QColor(17, 68, 51);
+    }
+
+    void eachButtonIsFilledWithExactlyItsColour() {
+        QFETCH(QString, target);
+        QFETCH(QColor, colour);
+        QColor sampled;
+        const auto sample = [&sampled](QWidget& button) {
+            button.clearFocus();
+            const QImage picture = Picture(button);
+            // Above the caption's middle and well inside the edge.
+            sampled = picture.pixelColor(picture.width() / 2, picture.height() / 6);
+        };
+        if (target == QLatin1String("ok") || target == QLatin1String("skip")) {
+            Answer([&](ui::Form& box) {
+                sample(*dynamic_cast<ui::Cibox&>(box).ButtonPlus1(target == "ok" ? 0 : 1));
+            });
+            ui::ShowInfoBox(kQuestion, QStringLiteral("Title"));
+        } else {
+            sample(*Target(target.toStdString()));
+        }
+        QCOMPARE(sampled, colour);
+    }
+
+    // Light falls from the top left: on a raised button the left and top edges are lighter than
+    // the right and bottom ones, on a sunken one both darker.
+    void aButtonHeldDownIsSunken() {
+        auto* key = dynamic_cast<QPushButton*>(Target("key 5"));
+        key->clearFocus();
+        const auto topLeftLighter = [key](bool lighter) {
+            const QImage picture = Picture(*key);
+            const int right = picture.width() - 1;
+            const int bottom = picture.height() - 1;
+            const auto gray = [&picture](int x, int y) { return qGray(picture.pixel(x, y)); };
+            return (gray(0, bottom / 2) > gray(right, bottom / 2)) == lighter &&
+                   (gray(right / 2, 0) > gray(right / 2, bottom)) == lighter;
+        };
+        QVERIFY(topLeftLighter(true));
+        key->setDown(true);
+        Save(*calcs_, QStringLiteral("pressed"));
+        QVERIFY(topLeftLighter(false));
+    }
+
+    // The letter after "&" is underlined: the caption without its "&" draws differently.
+    void theAccessKeyIsUnderlined() {
+        auto* button = dynamic_cast<QPushButton*>(Target("conv 0"));
+        button->clearFocus();
+        const QImage marked = Picture(*button);
+        button->setText(ui::CaptionWithoutAccelerator(button->text()));
+        QVERIFY(Picture(*button) != marked);
+    }
+
+    // Value box 0 with its text, read-only so that no text cursor is drawn. The pixels that the
+    // focus changes are the ring's; none lies within a pixel of one of the text's.
+    void theFocusedBoxKeepsAPixelBetweenRingAndText() {
+        QTest::mouseClick(Target("func 5"), Qt::LeftButton);
+        auto* box = dynamic_cast<QLineEdit*>(Target("box 0"));
+        box->setReadOnly(true);
+        box->clearFocus();
+        const QImage empty = Picture(*box);
+        box->setText(QStringLiteral("29.92"));
+        const QImage unfocused = Picture(*box);
+        box->setFocus(Qt::OtherFocusReason);
+        QVERIFY(box->hasFocus());
+        const QImage focused = Picture(*box);
+        const QList<QPoint> text = Changed(unfocused, empty);
+        const QList<QPoint> ring = Changed(focused, unfocused);
+        QVERIFY(!text.isEmpty() && !ring.isEmpty());
+        int gap = focused.width();
+        for (const QPoint& t : text) {
+            for (const QPoint& r : ring) {
+                gap = std::min(gap, std::max(std::abs(t.x() - r.x()), std::abs(t.y() - r.y())) - 1);
+            }
+        }
+        const QString measured = QStringLiteral("%1 px between ring and text").arg(gap);
+        qInfo("%s", qPrintable(measured));
+        QVERIFY2(gap >= 1, qPrintable(measured));
     }
 
     void theThankYouNoteFitsItsWindow() {

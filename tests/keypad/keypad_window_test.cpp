@@ -1,11 +1,12 @@
 // The keypad window where a scenario cannot reach: the shadows of the field names, locked keys
-// drawn as locked, a paste into the entry box, and the same texts under a comma-decimal locale.
+// greyed, a paste into the entry box, and the same texts under a comma-decimal locale.
 
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
 #include <QLocale>
 #include <QTest>
+#include <algorithm>
 #include <clocale>
 #include <string>
 
@@ -32,21 +33,36 @@ private slots:
         }
     }
 
-    void aLockedKeyDrawsItsCaptionDark() {
-        // The bank's one palette draws every key; a locked key still takes its disabled colours.
-        const auto whiteCaptionPixels = [](QWidget* key) {
+    void aLockedKeyLooksLocked() {
+        // The highest contrast of a pixel in the middle of `key` with its fill, the pixel at the
+        // top of that middle part: its caption's.
+        const auto captionContrast = [](QWidget* key) {
             const QImage image = key->grab().toImage();
-            int white = 0;
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x) white += image.pixel(x, y) == 0xffffffff;
+            const QRect middle(image.width() / 4, image.height() / 4, image.width() / 2,
+                               image.height() / 2);
+            const QRgb fill = image.pixel(middle.topLeft());
+            double highest = 1;
+            for (int y = middle.top(); y <= middle.bottom(); ++y) {
+                for (int x = middle.left(); x <= middle.right(); ++x)
+                    highest = std::max(highest, aerlith::test::Contrast(image.pixel(x, y), fill));
             }
-            return white;
+            return highest;
         };
-        QWidget* key = Target("key 8");
-        QVERIFY(whiteCaptionPixels(key) > 0);
         QTest::mouseClick(Target("func 5"), Qt::LeftButton);
-        QVERIFY(!key->isEnabled());
-        QCOMPARE(whiteCaptionPixels(key), 0);
+        QWidget* locked = Target("key 8");
+        QWidget* working = Target("key C");
+        QVERIFY(!locked->isEnabled() && working->isEnabled());
+        // Greyed as every locked button of the platform is, so less legible than a working key.
+        const QColor greyed =
+            QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText);
+        const QImage lockedImage = locked->grab().toImage();
+        bool greyedPixel = false;
+        for (int y = 0; y < lockedImage.height(); ++y) {
+            for (int x = 0; x < lockedImage.width(); ++x)
+                greyedPixel = greyedPixel || lockedImage.pixelColor(x, y) == greyed;
+        }
+        QVERIFY(greyedPixel);
+        QCOMPARE_LT(captionContrast(locked), captionContrast(working));
     }
 
     void aPastedExpressionIsWorkedOut() {

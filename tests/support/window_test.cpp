@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 
 #include "app/application.h"
 #include "scenario/window_targets.h"
@@ -11,6 +13,20 @@
 #include "ui/platform_hooks.h"
 
 namespace aerlith::test {
+
+double Contrast(QRgb one, QRgb other) {
+    const auto luminance = [](QRgb rgb) {
+        const auto linear = [](int component) {
+            const double c = component / 255.0;
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) +
+               0.0722 * linear(qBlue(rgb));
+    };
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
 
 void WindowTest::KeyToFocus(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::focusWidget();

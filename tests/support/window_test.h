@@ -3,6 +3,7 @@
 // or cleanup of its own calls the fixture's too.
 
 #include <QObject>
+#include <QRgb>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -11,6 +12,9 @@
 #include "app/calcs.h"
 
 namespace aerlith::test {
+
+/// The contrast ratio of two colours by WCAG 2.2's relative luminance, 1 to 21.
+double Contrast(QRgb one, QRgb other);
 
 class WindowTest : public QObject {
     Q_OBJECT
