@@ -70,7 +70,9 @@ cp "$toolchain" "$prefix/mingw-w64-x86_64.cmake"
 say "configuring"
 # Only Core, Gui, Widgets and Test, with the windows and offscreen platforms, the Windows styles
 # and the JPEG reader. Debian's cleaned source has no tablet driver, so tablet events go; OpenGL
-# stays at its Windows default (dynamic), which the platform plug-in cannot do without.
+# stays at its Windows default (dynamic), which the platform plug-in cannot do without, and so
+# does Direct2D: without it Gui leaves out the DirectWrite font database that the platform plug-in
+# still refers to.
 nice cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release \
@@ -82,7 +84,7 @@ nice cmake -S "$source_dir" -B "$work/build" -G Ninja \
     -DFEATURE_tabletevent=OFF \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-    -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF -DFEATURE_gif=OFF \
+    -DFEATURE_vulkan=OFF -DFEATURE_gif=OFF \
     -DFEATURE_sessionmanager=OFF -DFEATURE_zstd=OFF \
     >"$work/configure.log" 2>&1 || { tail -n 40 "$work/configure.log" >&2; exit 1; }
 
