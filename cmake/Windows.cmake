@@ -4,8 +4,14 @@
 # in the build folder, in the layout they are shipped in, so that the tests under Wine run what a
 # user installs. Installed, they are stripped of their symbols.
 
-# Qt6_DIR is <prefix>/lib/cmake/Qt6.
+# Qt6_DIR is <prefix>/lib/cmake/Qt6. The stamp there names the source package it was built from
+# ("qt6-base VERSION recipe HASH"), which the licence notice cites.
 get_filename_component(AERLITH_QT_PREFIX "${Qt6_DIR}/../../.." ABSOLUTE)
+file(STRINGS "${AERLITH_QT_PREFIX}/aerlith-stamp" qtStamp LIMIT_COUNT 1)
+if(NOT qtStamp MATCHES "^qt6-base ([^ ]+) ")
+    message(FATAL_ERROR "${AERLITH_QT_PREFIX} was not built by scripts/windows/build-qt.sh")
+endif()
+set(AERLITH_QT_SOURCE_VERSION ${CMAKE_MATCH_1})
 set(AERLITH_QT_DLLS Qt6Core Qt6Gui Qt6Widgets)
 set(AERLITH_QT_TEST_DLLS Qt6Test)
 # platforms/qwindows: the window system; styles: the native styles; imageformats/qjpeg: the
@@ -40,7 +46,9 @@ foreach(entry IN LISTS AERLITH_RUNTIME_FILES)
 endforeach()
 
 # The icon (from the PNG pictures of every size, as an .ico of PNG images) and the version.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(AERLITH_WINDOWS_ICON ${CMAKE_BINARY_DIR}/packaging/aerlith.ico)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
 execute_process(
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/packaging/windows/make_icon.py
             ${AERLITH_WINDOWS_ICON} ${CMAKE_SOURCE_DIR}/data/icon16.png

@@ -1,5 +1,7 @@
-#include <shellapi.h>
+// windows.h first: shellapi.h uses what it declares.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "ui/system_browser.h"
 

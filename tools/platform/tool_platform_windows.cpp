@@ -1,7 +1,9 @@
+// windows.h first: shellapi.h uses what it declares.
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <cstdio>
 
