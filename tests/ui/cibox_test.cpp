@@ -37,7 +37,6 @@ private slots:
                 },
                 text);
         }
-        QCOMPARE(modals_.size(), 2);
     }
 
     void theKeyboardAndTheTextsShadowAnswerSkip_data() {
@@ -70,7 +69,6 @@ private slots:
         // Skip answers 2, as every way of closing but OK does: the box left open is then closed
         // by its close box.
         QCOMPARE(answer, 2);
-        QCOMPARE(modals_.size(), 1);
     }
 
     void hoverMarksStayUntilTheBackgroundOrTheBoxIsLeft() {
