@@ -27,8 +27,6 @@ namespace ui = aerlith::ui;
 
 namespace {
 
-const QString kQuestion = QStringLiteral("Do you want this one?      ");
-
 double Scale() { return qEnvironmentVariable("AERLITH_SCALE").toDouble(); }
 
 void Save(QWidget& window, const QString& name) {
@@ -163,35 +161,45 @@ private slots:
                 }
             }
         }
-        Answer([&clipped](ui::Form& box) {
-            for (const int i : {0, 1}) {
-                clipped += Clipped(*dynamic_cast<ui::Cibox&>(box).ButtonPlus1(i));
-            }
+        ShowBox([&clipped](ui::Cibox& box) {
+            for (const int i : {0, 1}) clipped += Clipped(*box.ButtonPlus1(i));
         });
-        ui::ShowInfoBox(kQuestion, QStringLiteral("Title"));
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped));
     }
 
-    // Controls by their scenario names; "ok" is OK of the message box, which has the focus.
-    void theFocusRingIsThickAndClear_data() {
+    // Controls by their scenario names, "ok" and "skip" the message box's buttons, with the fill
+    // colour of each button (none for a text box).
+    void eachControlsFillAndFocusRing_data() {
         QTest::addColumn<QString>("target");
-        for (const char* target : {"key 7", "conv 3", "func 3", "box 0", "entry", "ok"}) {
-            QTest::newRow(target) << QString::fromLatin1(target);
-        }
+        QTest::addColumn<QColor>("fill");
+        QTest::newRow("key 7") << "key 7" << QColor(0, 169, 236);
+        QTest::newRow("conv 3") << "conv 3" << QColor(0, 112, 159);
+        QTest::newRow("func 3") << "func 3" << QColor(103, 129, 167);
+        QTest::newRow("ok") << "ok" << QColor(17, 68, 51);
+        QTest::newRow("skip") << "skip" << QColor(17, 68, 51);
+        QTest::newRow("box 0") << "box 0" << QColor();
+        QTest::newRow("entry") << "entry" << QColor();
     }
 
-    void theFocusRingIsThickAndClear() {
+    void eachControlsFillAndFocusRing() {
         QFETCH(QString, target);
+        QFETCH(QColor, fill);
+        QColor sampled;
         QString fault;
         const auto measure = [&](QWidget& control) {
+            if (fill.isValid()) {
+                // Above the caption's middle and well inside the edge, with the focus elsewhere.
+                control.clearFocus();
+                const QImage picture = Picture(control);
+                sampled = picture.pixelColor(picture.width() / 2, picture.height() / 6);
+            }
             control.setFocus(Qt::TabFocusReason);
             QVERIFY(control.hasFocus());
             Save(*control.window(), "focus-" + target.section(' ', 0, 0));
             fault = RingFault(control);
         };
-        if (target == QLatin1String("ok")) {
-            Answer([&](ui::Form& box) { measure(*dynamic_cast<ui::Cibox&>(box).ButtonPlus1(0)); });
-            ui::ShowInfoBox(kQuestion, QStringLiteral("Title"));
+        if (target == QLatin1String("ok") || target == QLatin1String("skip")) {
+            ShowBox([&](ui::Cibox& box) { measure(*box.ButtonPlus1(target == "ok" ? 0 : 1)); });
         } else {
             if (target == QLatin1String("box 0")) {
                 QTest::mouseClick(Target("func 5"), Qt::LeftButton);
@@ -199,39 +207,8 @@ private slots:
             }
             measure(*Target(target.toStdString()));
         }
+        QCOMPARE(sampled, fill);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
-    }
-
-    // One button of each bank, and the message box's two.
-    void eachButtonIsFilledWithExactlyItsColour_data() {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("key 7") << "key 7" << QColor(0, 169, 236);
-        QTest::newRow("conv 3") << "conv 3" << QColor(0, 112, 159);
-        QTest::newRow("func 3") << "func 3" << QColor(103, 129, 167);
-        QTest::newRow("ok") << "ok" << QColor(17, 68, 51);
-        QTest::newRow("skip") << "skip" << QColor(17, 68, 51);
-    }
-
-    void eachButtonIsFilledWithExactlyItsColour() {
-        QFETCH(QString, target);
-        QFETCH(QColor, colour);
-        QColor sampled;
-        const auto sample = [&sampled](QWidget& button) {
-            button.clearFocus();
-            const QImage picture = Picture(button);
-            // Above the caption's middle and well inside the edge.
-            sampled = picture.pixelColor(picture.width() / 2, picture.height() / 6);
-        };
-        if (target == QLatin1String("ok") || target == QLatin1String("skip")) {
-            Answer([&](ui::Form& box) {
-                sample(*dynamic_cast<ui::Cibox&>(box).ButtonPlus1(target == "ok" ? 0 : 1));
-            });
-            ui::ShowInfoBox(kQuestion, QStringLiteral("Title"));
-        } else {
-            sample(*Target(target.toStdString()));
-        }
-        QCOMPARE(sampled, colour);
     }
 
     // Light falls from the top left: on a raised button the left and top edges are lighter than

@@ -9,6 +9,7 @@
 
 #include "app/application.h"
 #include "scenario/window_targets.h"
+#include "ui/cibox.h"
 #include "ui/form.h"
 #include "ui/platform_hooks.h"
 
@@ -43,6 +44,15 @@ QWidget* WindowTest::Target(std::string_view name) const {
 }
 
 void WindowTest::Answer(std::function<void(ui::Form&)> action) { answers_ << std::move(action); }
+
+void WindowTest::AnswerBox(std::function<void(ui::Cibox&)> action) {
+    Answer([action = std::move(action)](ui::Form& box) { action(dynamic_cast<ui::Cibox&>(box)); });
+}
+
+int WindowTest::ShowBox(std::function<void(ui::Cibox&)> action, const QString& text) {
+    AnswerBox(std::move(action));
+    return ui::ShowInfoBox(text, QStringLiteral("Title"));
+}
 
 void WindowTest::initTestCase() {
     app::PrepareApplication(*qApp);

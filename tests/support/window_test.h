@@ -11,7 +11,14 @@
 
 #include "app/calcs.h"
 
+namespace aerlith::ui {
+class Cibox;
+}
+
 namespace aerlith::test {
+
+/// The look-up's question: a text that the message box shows in its short layout, with buttons.
+inline const QString kQuestion = QStringLiteral("Do you want this one?      ");
 
 /// The contrast ratio of two colours by WCAG 2.2's relative luminance, 1 to 21.
 double Contrast(QRgb one, QRgb other);
@@ -29,6 +36,11 @@ protected:
     /// Answers the next modal window: `action` runs on it from inside its wait once it is active;
     /// a window then still open, or shown with nothing queued, is closed by its close box.
     void Answer(std::function<void(ui::Form& modal)> action);
+    /// Answers the next modal window, a message box, with `action` run on the box.
+    void AnswerBox(std::function<void(ui::Cibox& box)> action);
+    /// Shows the message box with `text` under the title "Title", answered by `action`; returns
+    /// the box's answer.
+    int ShowBox(std::function<void(ui::Cibox& box)> action, const QString& text = kQuestion);
 
     /// The main window over the build's data folder, shown and active, its picture timer stopped.
     std::unique_ptr<app::Calcs> calcs_;
