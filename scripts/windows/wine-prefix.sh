@@ -27,11 +27,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1
     wineserver -w
 fi
+# A server that stays until stopped; it starts before any Wine program, since a program starts a
+# short-lived server of its own, and a second server cannot start beside it. One left running by
+# an earlier start is kept.
+wineserver -p 2>/dev/null || true
 for scheme in http https; do
     wine reg add "HKCR\\$scheme\\shell\\open\\command" /ve /f \
         /d 'C:\windows\system32\cmd.exe /c echo %1>>C:\aerlith-opened-urls.txt' >/dev/null 2>&1
 done
 rm -f "$WINEPREFIX/drive_c/aerlith-opened-urls.txt"
-# A server that stays until stopped; started in the background, it outlives this script.
-wineserver -p
 echo "Wine prefix $WINEPREFIX ready"

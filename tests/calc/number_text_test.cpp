@@ -23,18 +23,28 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 const std::string kHalfway = "1.00000000000000011102230246251565404236316680908203125";
 
-// The readers and writers run under the "C" locale and under fr_CA, whose decimal separator is
-// a comma: "." stays the decimal point and "," the grouping either way.
+#ifdef _WIN32
+// MinGW's C++ library knows no locale by name, so the C library's own locale, the one printf and
+// strtod follow, is set instead.
+constexpr const char* kCommaLocale = "French_Canada";
+void UseLocale(const char* name) { ASSERT_NE(std::setlocale(LC_ALL, name), nullptr) << name; }
+#else
+constexpr const char* kCommaLocale = "fr_CA.UTF-8";
+void UseLocale(const char* name) { std::locale::global(std::locale(name)); }  // throws if missing
+#endif
+
+// The readers and writers run under the "C" locale and under Canadian French, whose decimal
+// separator is a comma: "." stays the decimal point and "," the grouping either way.
 class NumberText : public testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
-        std::locale::global(std::locale(GetParam()));  // throws when the locale is missing
+        ASSERT_NO_FATAL_FAILURE(UseLocale(GetParam()));
         ASSERT_STREQ(std::localeconv()->decimal_point, GetParam()[0] == 'C' ? "." : ",");
     }
     void TearDown() override { std::locale::global(std::locale::classic()); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Locale, NumberText, testing::Values("C", "fr_CA.UTF-8"),
+INSTANTIATE_TEST_SUITE_P(Locale, NumberText, testing::Values("C", kCommaLocale),
                          [](const auto& paramInfo) {
                              return paramInfo.index == 0 ? "Dot" : "Comma";
                          });

@@ -1,5 +1,6 @@
 #include "scenario/scenario_runner.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
@@ -113,13 +114,17 @@ void ScenarioRunner::AnswerModal(const QPointer<ui::ModalForm>& modal) {
         if (replies_.empty()) {
             modal->close();
             Settle();
-            return;
+            break;
         }
         const Reply reply = replies_.front();
         replies_.pop_front();
         ApplyReply(*modal, reply);
         Settle();
     }
+    // The window's wait dispatched this call. When a reply ended the wait, its wake-up was taken
+    // by Settle's own event processing, and Windows' dispatcher would then sleep until some
+    // later event before the wait saw that it had ended.
+    QCoreApplication::eventDispatcher()->wakeUp();
 }
 
 void ScenarioRunner::ApplyReply(ui::ModalForm& modal, Reply reply) {
