@@ -47,6 +47,9 @@ set(CPACK_NSIS_URL_INFO_ABOUT "${CPACK_PACKAGE_HOMEPAGE_URL}")
 set(CPACK_NSIS_CONTACT "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# A 64-bit installer for a 64-bit program: it writes the 64-bit registry and file-system views,
+# and runs where only 64-bit Windows programs can (Wine without its 32-bit half).
+set(CPACK_NSIS_EXECUTABLE ${CMAKE_SOURCE_DIR}/packaging/windows/makensis-amd64)
 set(CPACK_COMPONENT_CALC_DISPLAY_NAME "Aerlith")
 set(CPACK_COMPONENT_CALC_REQUIRED ON)
 set(CPACK_COMPONENT_SCENARIO_DISPLAY_NAME "Scenario runner (for checking an installation)")

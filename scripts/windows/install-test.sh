@@ -19,6 +19,7 @@ installer=$(absolute "$1")
 zip=$(absolute "$2")
 scenarios=$(cd "$3" && pwd)
 testData=$(cd "$4" && pwd)
+mkdir -p "$(dirname "$5")"
 screenshot=$(absolute "$5")
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
@@ -32,11 +33,17 @@ step() { echo "== $*"; }
 work=$(mktemp -d)
 xvfb=""
 cleanup() {
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
+# A private X server from the start: Wine's desktop, made by the first Wine program, draws on the
+# display it finds then, and the window of step 4 must appear on it.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
 "$root/scripts/windows/wine-prefix.sh" "$work/prefix" start >/dev/null
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
 # Qt's offscreen platform reads its fonts from one folder: fonts-wine's Tahoma-compatible one.
@@ -49,8 +56,9 @@ unpacked="$drive/users/$user/Zoë Aerlith"
 unpackedWindows="C:\\users\\$user\\Zoë Aerlith"
 
 step "1. silent install into $programFiles"
+# The installer runs to its end before wine returns. (The prefix's Wine server stays until the
+# test stops it, so waiting for the server would never end.)
 wine "$installer" /S "/D=$programFiles"
-wineserver -w
 for file in bin/aerlith-calc.exe bin/vdats-tool.exe bin/Qt6Core.dll bin/Qt6Gui.dll \
         bin/Qt6Widgets.dll bin/libstdc++-6.dll bin/platforms/qwindows.dll \
         bin/imageformats/qjpeg.dll share/aerlith/vdats.tst share/aerlith/e6b1.jpg \
@@ -138,10 +146,6 @@ grep -q "ZQOW  to ZQUL     Dist = 81.7/94.1 (NM/SM)" "$work/user.actual" ||
     fail "the user's own file was not read: $(cat "$work/user.actual")"
 
 step "4. the installed program on Wine's window driver"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
 rm -f "$drive/aerlith-opened-urls.txt"
 wine "$installed/bin/aerlith-calc.exe" >"$work/calc.out" 2>&1 &
 calc=$!
@@ -175,7 +179,6 @@ opened=$(tr -d '\r' <"$drive/aerlith-opened-urls.txt" 2>/dev/null || true)
 
 step "5. silent uninstall"
 wine "$installed/Uninstall.exe" /S
-wineserver -w
 # The uninstaller runs from a copy of itself and removes its folder once it ends.
 for _ in $(seq 100); do [ ! -e "$installed" ] && break; sleep 0.2; done
 [ ! -e "$installed" ] || fail "left behind: $(cd "$installed" && find . | head -5 | tr '\n' ' ')"

@@ -22,7 +22,8 @@ public:
     bool LoadPicture(const QString& path);
 
     /// Starts decoding the picture at `path` on another thread, so that a later LoadPicture of
-    /// it, on any ImageBox, only waits for what is left of the decoding.
+    /// it, on any ImageBox, only waits for what is left of the decoding. Does nothing on Windows,
+    /// where LoadPicture decodes it.
     static void DecodeAhead(const QString& path);
 
     /// File name (without folder) last given to LoadPicture.
