@@ -22,6 +22,7 @@ testData=$(cd "$4" && pwd)
 mkdir -p "$(dirname "$5")"
 screenshot=$(absolute "$5")
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/scripts/lib/scenario_files.sh"
 
 failures=0
 fail() {
@@ -93,26 +94,7 @@ with zipfile.ZipFile(sys.argv[1]) as archive:
 PYTHON
 runner="$unpacked/bin/aerlith-scenario.exe"
 [ -f "$runner" ] || fail "the ZIP holds no scenario runner"
-passed=0
-for scenario in "$scenarios"/*.scenario; do
-    name=$(basename "$scenario" .scenario)
-    dataOption=(--data "$programFiles\\share\\aerlith")
-    if [ -f "$scenarios/$name.data" ]; then
-        mkdir -p "$work/data_$name"
-        aerodromeFile=$(head -n 1 "$scenarios/$name.data")
-        [ -z "$aerodromeFile" ] || cp "$testData/$aerodromeFile" "$work/data_$name/vdats.tst"
-        dataOption=(--data "$work/data_$name")
-    fi
-    if (cd "$work" && wine "$runner" "${dataOption[@]}" "$scenario") \
-            >"$work/$name.actual" 2>"$work/$name.errors" &&
-            cmp -s "$scenarios/$name.expected" "$work/$name.actual"; then
-        passed=$((passed + 1))
-    else
-        fail "scenario $name"
-        diff -u "$scenarios/$name.expected" "$work/$name.actual" | head -20 || true
-        head -5 "$work/$name.errors"
-    fi
-done
+run_scenario_files "$work" "$scenarios" "$testData" "$programFiles\\share\\aerlith" wine "$runner"
 echo "$passed scenarios passed"
 
 # From its folder with a blank and a non-ASCII letter, the runner finds the ZIP's own aerodrome

@@ -14,8 +14,8 @@ namespace aerlith::ui {
 namespace {
 
 // One line of a 3-D edge, `thickness` device pixels wide, along the inside of `pixels`: the top and
-// the left in one colour, then the bottom and the right in the other, which so take the two
-// corners where the colours meet.
+// the left in one colour, then the bottom and the right in the other; painted last, these take
+// the two corners where the colours meet.
 void PaintEdgeLine(QPainter& painter, const QRect& pixels, int thickness, const QColor& topLeft,
                    const QColor& bottomRight) {
     painter.fillRect(QRect(pixels.left(), pixels.top(), pixels.width(), thickness), topLeft);

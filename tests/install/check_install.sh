@@ -6,6 +6,7 @@
 # --validate also runs desktop-file-validate and appstreamcli. SCENARIO_FOLDER holds
 # NAME.scenario, NAME.expected and optionally NAME.data (as for the scenario tests).
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/scenario_files.sh"
 validate=false
 [ "${1:-}" = "--validate" ] && validate=true && shift
 [ $# -eq 3 ] || { echo "usage: $0 [--validate] PREFIX SCENARIO_FOLDER TEST_DATA_FOLDER" >&2; exit 2; }
@@ -48,26 +49,7 @@ export XDG_DATA_HOME=$work/data-home XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$work/runtime"
 unset QT_QPA_PLATFORM
 
-passed=0
-for scenario in "$scenarios"/*.scenario; do
-    name=$(basename "$scenario" .scenario)
-    dataOption=()
-    if [ -f "$scenarios/$name.data" ]; then
-        mkdir -p "$work/data_$name"
-        aerodromeFile=$(head -n1 "$scenarios/$name.data")
-        [ -z "$aerodromeFile" ] || cp "$testData/$aerodromeFile" "$work/data_$name/vdats.tst"
-        dataOption=(--data "$work/data_$name")
-    fi
-    if (cd "$work" && "$prefix/bin/aerlith-scenario" "${dataOption[@]}" "$scenario") \
-            >"$work/$name.actual" 2>"$work/$name.errors" &&
-            cmp -s "$scenarios/$name.expected" "$work/$name.actual"; then
-        passed=$((passed + 1))
-    else
-        fail "scenario $name"
-        diff -u "$scenarios/$name.expected" "$work/$name.actual" | head -20 || true
-        head -5 "$work/$name.errors"
-    fi
-done
+run_scenario_files "$work" "$scenarios" "$testData" "" "$prefix/bin/aerlith-scenario"
 echo "$passed scenarios passed with the installed runner"
 
 # The scenarios above bring their own aerodrome files; this one reads the installed file.
