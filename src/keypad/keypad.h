@@ -51,9 +51,6 @@ public:
     void Attach();
 
     KeypadHooks& Hooks() { return hooks_; }
-    /// The flight-computer members, kept from one '=' to the next.
-    const KeptFlightValues& Flight() const { return flight_; }
-
     /// Key `index` was pressed (once per press): enables '=', then '=' runs its dispatch, 'C'
     /// clears and unlocks, '<' drops the last character, any other key appends its caption and
     /// returns to the calculator.
@@ -122,6 +119,7 @@ private:
     ui::Form& form_;
     CalcsState& state_;
     KeypadHooks hooks_;
+    // The flight-computer values, kept from one '=' to the next.
     KeptFlightValues flight_;
 
     std::array<ui::CheckButton*, kKeyCount> keys_{};
